@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shared_state.h"
+#include "sound.h"
+
+class RandomSource;
+
+// What the screens are handed: the shared state of this run, and the two seams through
+// which the program meets the outside world (speakers, randomness).
+struct AppContext {
+    SharedState state;
+    SoundPlayer *sound = nullptr;
+    RandomSource *random = nullptr;
+
+    // Plays cue when the sound switch is on.
+    void suona(int cue) {
+        if (sound)
+            Suona(state, *sound, cue);
+    }
+};

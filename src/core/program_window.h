@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+// Every window of the program: kept above other windows, with no close button, and deaf
+// to close requests from the window manager (title bar, Alt+F4). The program is left only
+// through its own "Esci" buttons.
+class ProgramWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ProgramWindow(QWidget *parent = nullptr);
+
+    // Gives the client area its fixed size in device-independent pixels.
+    void setClientSize(int width, int height);
+
+    // Shows the window above the others and gives it the keyboard.
+    void showAndActivate();
+
+  protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// Keeps window above all others without moving, resizing or activating it.
+void InPrimoPiano(QWidget *window);

@@ -1,0 +1,95 @@
+#include "shared_state.h"
+
+#include <QString>
+#include <QTest>
+
+class TestSharedState : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsUnsetWithSoundOn() {
+        SharedState s;
+        QVERIFY(s.SuonoAttivo);
+        QCOMPARE(s.Modo, 0);
+        QCOMPARE(s.Passo, 0);
+        QCOMPARE(s.Avviate + s.Eseguite + s.Errori, 0);
+        for (auto v : s.Risposte)
+            QCOMPARE(v, int16_t(0));
+        QVERIFY(s.BufferSuono.isEmpty());
+    }
+
+    void greatestCommonDivisor_data() {
+        QTest::addColumn<long>("a");
+        QTest::addColumn<long>("b");
+        QTest::addColumn<long>("mcd");
+        QTest::addColumn<long>("aAfter");
+        QTest::addColumn<long>("bAfter");
+        QTest::newRow("12,18") << 12L << 18L << 6L << 12L << 6L;
+        QTest::newRow("18,12 one pass fewer") << 18L << 12L << 6L << 12L << 6L;
+        QTest::newRow("zero numerator gives denominator") << 0L << 7L << 7L << 0L << 7L;
+        QTest::newRow("signs dropped") << -8L << 12L << 4L << 8L << 4L;
+        QTest::newRow("equal") << 5L << 5L << 5L << 5L << 5L;
+        QTest::newRow("coprime") << 1L << 9L << 1L << 9L << 1L;
+        QTest::newRow("larger numbers") << 96L << 99L << 3L << 96L << 3L;
+    }
+    void greatestCommonDivisor() {
+        QFETCH(long, a);
+        QFETCH(long, b);
+        SharedState s;
+        long x = a, y = b;
+        s.CalcolaMCD(x, y);
+        QTEST(s.MCD, "mcd");
+        // The arguments are the loop's working variables and come back overwritten.
+        QTEST(x, "aAfter");
+        QTEST(y, "bAfter");
+    }
+
+    void zeroDivisorDoesNotTrap() {
+        SharedState s;
+        s.MCD = 9;
+        long a = 7, b = 0;
+        s.CalcolaMCD(a, b);
+        QCOMPARE(s.MCD, 0L);
+        s.OpMcm1 = 7;
+        s.OpMcm2 = 0;
+        a = 7;
+        b = 0;
+        s.CalcolaMcm(a, b);
+        QCOMPARE(s.mcm, 0L);
+    }
+
+    void leastCommonMultiple_data() {
+        QTest::addColumn<long>("op1");
+        QTest::addColumn<long>("op2");
+        QTest::addColumn<long>("mcd");
+        QTest::addColumn<long>("mcm");
+        QTest::newRow("4,6") << 4L << 6L << 2L << 12L;
+        QTest::newRow("3,5") << 3L << 5L << 1L << 15L;
+        QTest::newRow("6,6") << 6L << 6L << 6L << 6L;
+        QTest::newRow("1,7") << 1L << 7L << 1L << 7L;
+        QTest::newRow("98,99") << 98L << 99L << 1L << 9702L;
+    }
+    void leastCommonMultiple() {
+        QFETCH(long, op1);
+        QFETCH(long, op2);
+        SharedState s;
+        s.OpMcm1 = op1;
+        s.OpMcm2 = op2;
+        long a = op1, b = op2;
+        s.CalcolaMcm(a, b);
+        QTEST(s.MCD, "mcd");
+        QTEST(s.mcm, "mcm");
+        QCOMPARE(b, s.MCD);
+        // The operands in the shared state are read, never changed.
+        QCOMPARE(s.OpMcm1, op1);
+        QCOMPARE(s.OpMcm2, op2);
+    }
+
+    void counterHasOneLeadingBlank() {
+        QCOMPARE(counterText(0), QStringLiteral(" 0"));
+        QCOMPARE(counterText(3), QStringLiteral(" 3"));
+        QCOMPARE(counterText(12), QStringLiteral(" 12"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSharedState)
+#include "test_shared_state.moc"
