@@ -22,7 +22,9 @@ QFont wordFont(const QString &word, const QRectF &box) {
 }
 } // namespace
 
-QColor disabledInk() { return QColor(0x9a, 0x9a, 0x9a); }
+QColor disabledInk() {
+    return QColor(0x9a, 0x9a, 0x9a);
+}
 
 void paintButtonFace(QPainter &p, const QRectF &rect, const ButtonLook &look, bool enabled,
                      bool pressed) {
@@ -54,7 +56,9 @@ void PictureButton::setSymbol(SymbolPainter symbol) {
     update();
 }
 
-QSize PictureButton::sizeHint() const { return QSize(100, 33); }
+QSize PictureButton::sizeHint() const {
+    return QSize(100, 33);
+}
 
 void PictureButton::paintEvent(QPaintEvent *) {
     QPainter p(this);

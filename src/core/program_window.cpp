@@ -9,7 +9,9 @@ ProgramWindow::ProgramWindow(QWidget *parent) : QWidget(parent) {
     InPrimoPiano(this);
 }
 
-void ProgramWindow::setClientSize(int width, int height) { setFixedSize(width, height); }
+void ProgramWindow::setClientSize(int width, int height) {
+    setFixedSize(width, height);
+}
 
 void ProgramWindow::showAndActivate() {
     show();
@@ -18,7 +20,9 @@ void ProgramWindow::showAndActivate() {
     activateWindow();
 }
 
-void ProgramWindow::closeEvent(QCloseEvent *event) { event->ignore(); }
+void ProgramWindow::closeEvent(QCloseEvent *event) {
+    event->ignore();
+}
 
 void InPrimoPiano(QWidget *window) {
     if (!window)

@@ -4,7 +4,8 @@
 
 namespace {
 uint64_t clockTicks() {
-    return static_cast<uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 } // namespace
 

@@ -28,4 +28,6 @@ void SharedState::CalcolaMcm(long &a, long &b) {
     mcm = (std::labs(OpMcm1) * std::labs(OpMcm2)) / MCD;
 }
 
-QString counterText(int value) { return QLatin1Char(' ') + QString::number(value); }
+QString counterText(int value) {
+    return QLatin1Char(' ') + QString::number(value);
+}

@@ -12,7 +12,9 @@ namespace {
 constexpr int firstCue = CueCompleted;
 constexpr int lastCue = CueOpened;
 
-QString clipPath(int cue) { return QStringLiteral(":/sounds/%1.wav").arg(cue); }
+QString clipPath(int cue) {
+    return QStringLiteral(":/sounds/%1.wav").arg(cue);
+}
 } // namespace
 
 QByteArray clipBytes(int cue) {
