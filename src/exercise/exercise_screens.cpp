@@ -1,32 +1,54 @@
 #include "exercise_screens.h"
 
+#include "addsub_procedure.h"
 #include "app_context.h"
+#include "exercise_frame.h"
+#include "keypad.h"
 #include "picture_button.h"
-#include "program_window.h"
+#include "range_options.h"
 
-#include <QLabel>
 #include <QPointer>
 
 namespace {
 struct ScreenRow {
     Operation op;
     ProblemSource source;
-    const char *windowName;
-    const char *title;
+    ExerciseFrame::Spec spec;
 };
 
 constexpr ScreenRow kScreens[] = {
-    {Operation::Addition, ProblemSource::Computer, "frmAdd", "Addizione"},
-    {Operation::Subtraction, ProblemSource::Computer, "frmSott", "Sottrazione"},
-    {Operation::Multiplication, ProblemSource::Computer, "frmMolt", "Moltiplicazione"},
-    {Operation::Division, ProblemSource::Computer, "frmDiv", "Divisione"},
-    {Operation::Addition, ProblemSource::Pupil, "frmAdd2", "Addizione"},
-    {Operation::Subtraction, ProblemSource::Pupil, "frmSott2", "Sottrazione"},
-    {Operation::Multiplication, ProblemSource::Pupil, "frmMolt2", "Moltiplicazione"},
-    {Operation::Division, ProblemSource::Pupil, "frmDiv2", "Divisione"},
+    {Operation::Addition, ProblemSource::Computer, {"frmAdd", "Addizione", false, false}},
+    {Operation::Subtraction, ProblemSource::Computer, {"frmSott", "Sottrazione", false, false}},
+    {Operation::Multiplication,
+     ProblemSource::Computer,
+     {"frmMolt", "Moltiplicazione", false, false}},
+    {Operation::Division, ProblemSource::Computer, {"frmDiv", "Divisione", false, true}},
+    {Operation::Addition, ProblemSource::Pupil, {"frmAdd2", "Addizione", true, false}},
+    {Operation::Subtraction, ProblemSource::Pupil, {"frmSott2", "Sottrazione", true, false}},
+    {Operation::Multiplication, ProblemSource::Pupil, {"frmMolt2", "Moltiplicazione", true, false}},
+    {Operation::Division, ProblemSource::Pupil, {"frmDiv2", "Divisione", true, true}},
 };
 
 QPointer<QWidget> openScreen;
+
+// The random screens: range frames on the left, "fino a 25" in both, keypad off until
+// the first "Avvio".
+void attachRanges(ExerciseFrame &frame, AddSubProcedure *addSub) {
+    std::function<void()> reset;
+    if (addSub)
+        reset = [addSub] { addSub->AzzeraSchermo(); };
+    else // the multiplication and division working areas are not built yet
+        reset = [&frame] {
+            frame.solutionButton()->setEnabled(false);
+            frame.repeatButton()->setEnabled(false);
+            frame.keypadFrame()->setEnabled(false);
+        };
+    auto *ranges = new RangeOptions(frame.context(), &frame, reset);
+    ranges->selectDefaults();
+    frame.keypadFrame()->setEnabled(false);
+    if (addSub)
+        frame.hooks().start = [addSub] { addSub->startRandom(); };
+}
 } // namespace
 
 QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
@@ -35,25 +57,19 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     for (const ScreenRow &r : kScreens)
         if (r.op == op && r.source == source)
             row = &r;
+    // At most one exercise screen at a time.
     delete openScreen;
-    auto *screen = new ProgramWindow;
-    screen->setAttribute(Qt::WA_DeleteOnClose);
-    screen->setObjectName(QString::fromLatin1(row->windowName));
-    screen->setWindowTitle(QString::fromLatin1(row->title));
-    screen->setClientSize(632, 453);
-    auto *title = new QLabel(QString::fromLatin1(row->title), screen);
-    title->setObjectName(QStringLiteral("Label4"));
-    title->setGeometry(136, 0, 337, 57);
-    auto *exit = new PictureButton(QStringLiteral("Esci"), looks::green, screen);
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    exit->setGeometry(492, 368, 109, 33);
-    QObject::connect(exit, &QAbstractButton::clicked, screen, [&ctx, screen, startMenu] {
-        ctx.suona(CueClick);
-        if (startMenu)
-            startMenu->show();
-        screen->deleteLater();
-    });
-    openScreen = screen;
-    screen->showAndActivate();
-    return screen;
+
+    auto *frame = new ExerciseFrame(ctx, row->spec, startMenu);
+    frame->load();
+    AddSubProcedure *addSub = nullptr;
+    if (op == Operation::Addition || op == Operation::Subtraction)
+        addSub = new AddSubProcedure(*frame, op == Operation::Subtraction);
+    if (source == ProblemSource::Computer)
+        attachRanges(*frame, addSub);
+    // The pupil-entry frame attaches here for ProblemSource::Pupil.
+
+    openScreen = frame;
+    frame->showAndActivate();
+    return frame;
 }

@@ -1,0 +1,258 @@
+#include "exercise_frame.h"
+
+#include "app_context.h"
+#include "exercise_layout.h"
+#include "fonts.h"
+#include "keypad.h"
+#include "picture_button.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &where,
+                  const QColor &ink, qreal points, bool italic = false, bool bold = false) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(where);
+    QFont f(QString::fromLatin1(kComicFace));
+    f.setPointSizeF(points);
+    f.setItalic(italic);
+    f.setBold(bold);
+    l->setFont(f);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, ink);
+    l->setPalette(pal);
+    return l;
+}
+
+PictureButton *makeButton(QWidget *parent, const QString &name, const QString &word,
+                          const ButtonLook &look, const QRect &where) {
+    auto *b = new PictureButton(word, look, parent);
+    b->setObjectName(name);
+    b->setGeometry(where);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+} // namespace
+
+ExerciseFrame::ExerciseFrame(AppContext &ctx, const Spec &spec, QWidget *startMenu)
+    : ctx_(ctx), startMenu_(startMenu) {
+    namespace f = layout::frame;
+    loadProgramFonts();
+    setObjectName(QString::fromLatin1(spec.windowName));
+    const QString title = QString::fromLatin1(spec.title);
+    setWindowTitle(title);
+    setClientSize(layout::kClient.width(), layout::kClient.height());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, layout::kLightYellow);
+    setPalette(pal);
+
+    // The shadow first, so the title is drawn over it.
+    makeLabel(this, "Label3", title, f::kTitleShadow, layout::kShadowGreen, 36)
+        ->setAlignment(Qt::AlignCenter);
+    makeLabel(this, "Label4", title, f::kTitle, layout::kTitleGreen, 36)
+        ->setAlignment(Qt::AlignCenter);
+    makeLabel(this, "Label5", QStringLiteral("Avviate"),
+              spec.pupilEntry ? f::kAvviateCaptionPupil : f::kAvviateCaption, layout::kDarkRed,
+              14.25, true);
+    avviate_ = makeLabel(this, "lblAvviate", QStringLiteral("00"), f::kAvviateValue,
+                         layout::kDarkRed, 14.25);
+    makeLabel(this, "Label6", QStringLiteral("Eseguite"), f::kEseguiteCaption, layout::kDarkRed,
+              14.25, true);
+    fatte_ = makeLabel(this, "lblFatte", QStringLiteral("00"), f::kEseguiteValue, layout::kDarkRed,
+                       14.25);
+    makeLabel(this, "Label7", QStringLiteral("Errori"), f::kErroriCaption, layout::kDarkRed, 14.25,
+              true);
+    errori_ = makeLabel(this, "lblErrori", QStringLiteral("00"), f::kErroriValue, layout::kDarkRed,
+                        14.25);
+    notice_ = makeLabel(this, "lblAvviso",
+                        spec.pupilEntry
+                            ? QStringLiteral("Inserisci i numeri e premi Avvio per cominciare")
+                            : QStringLiteral("Premi Avvio per cominciare"),
+                        f::kNotice, layout::kDarkRed, 21.75);
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setWordWrap(true);
+
+    keypad_ = new Keypad(this);
+    keypad_->setGeometry(f::kKeypad);
+    connect(keypad_, &Keypad::keyClicked, this, &ExerciseFrame::keypadKey);
+    connect(keypad_, &Keypad::okClicked, this, [this] {
+        if (hooks_.check)
+            hooks_.check();
+    });
+
+    start_ = makeButton(
+        this, spec.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
+        QStringLiteral("Avvio"), looks::red, spec.pupilEntry ? f::kStartPupil : f::kStartRandom);
+    solution_ = makeButton(this, QStringLiteral("cmdSoluzione"), QStringLiteral("Soluzione"),
+                           looks::green, f::kSoluzione);
+    repeat_ = makeButton(this, QStringLiteral("cmdRipeti"), QStringLiteral("Ripeti"), looks::green,
+                         f::kRipeti);
+    exit_ =
+        makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("Esci"), looks::green, f::kExit);
+    connect(start_, &QAbstractButton::clicked, this, [this] {
+        if (hooks_.start)
+            hooks_.start();
+    });
+    connect(solution_, &QAbstractButton::clicked, this, [this] {
+        if (hooks_.solution)
+            hooks_.solution();
+    });
+    connect(repeat_, &QAbstractButton::clicked, this, [this] {
+        if (hooks_.repeat)
+            hooks_.repeat();
+    });
+    connect(exit_, &QAbstractButton::clicked, this, &ExerciseFrame::leave);
+
+    // Key preview: the screen sees every key before the box that has the focus. Only an
+    // application-wide filter comes before the line edit's own handling of Enter.
+    qApp->installEventFilter(this);
+}
+
+ExerciseFrame::~ExerciseFrame() {
+    qApp->removeEventFilter(this);
+}
+
+void ExerciseFrame::load() {
+    ctx_.state.Eseguite = 0;
+    ctx_.state.Errori = 0;
+    ctx_.state.Avviate = 0;
+    showCounters();
+    repeat_->setEnabled(false);
+    solution_->setEnabled(false);
+    ctx_.state.Passo = 1;
+}
+
+QLineEdit *ExerciseFrame::makeBox(const QString &name, const QRect &where) {
+    auto *box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setGeometry(where);
+    box->setAlignment(Qt::AlignCenter);
+    QFont font(QString::fromLatin1(kComicFace));
+    font.setPointSizeF(15.75);
+    box->setFont(font);
+    box->setStyleSheet(QStringLiteral("QLineEdit { background: #ffffc0; color: #ff0000;"
+                                      " border: 1px solid #7f7f7f; padding: 0; }"
+                                      "QLineEdit:disabled { background: #e6e6d2;"
+                                      " color: #a8a8a8; border-color: #c0c0c0; }"));
+    // Out of the Tab order: the focus comes from the program or from a click.
+    box->setFocusPolicy(Qt::ClickFocus);
+    return box;
+}
+
+void ExerciseFrame::setOperandBoxes(QLineEdit *num1, QLineEdit *den1, QLineEdit *num2,
+                                    QLineEdit *den2) {
+    operands_ = {num1, den1, num2, den2};
+}
+
+void ExerciseFrame::setStepBox(int k, QLineEdit *box) {
+    if (k >= 1 && k < int(steps_.size()))
+        steps_[k] = box;
+}
+
+QLineEdit *ExerciseFrame::txtFraz(int k) const {
+    if (k < 1 || k >= int(steps_.size()))
+        return nullptr;
+    return steps_[k];
+}
+
+int ExerciseFrame::stepBoxCount() const {
+    int n = 0;
+    for (QLineEdit *b : steps_)
+        n += b ? 1 : 0;
+    return n;
+}
+
+PictureButton *ExerciseFrame::okButton() const {
+    return keypad_->ok();
+}
+
+QRect ExerciseFrame::sourceArea() {
+    return layout::frame::kSourceArea;
+}
+
+void ExerciseFrame::setNotice(const QString &text) {
+    notice_->setText(text);
+}
+
+void ExerciseFrame::showCounters() {
+    avviate_->setText(counterText(ctx_.state.Avviate));
+    fatte_->setText(counterText(ctx_.state.Eseguite));
+    errori_->setText(counterText(ctx_.state.Errori));
+}
+
+QLineEdit *ExerciseFrame::keypadTargetBox() const {
+    if (hooks_.keypadTarget)
+        return hooks_.keypadTarget();
+    return txtFraz(ctx_.state.Passo);
+}
+
+void ExerciseFrame::keypadKey(int key, const QString &text) {
+    ctx_.suona(CueClick);
+    QLineEdit *target = keypadTargetBox();
+    if (!target)
+        return;
+    target->setFocus(Qt::OtherFocusReason);
+    // Posted, not sent: the key reaches the box after this click has been handled, at the
+    // caret, and passes through the key preview exactly like a key from the keyboard.
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier,
+                                                      key == Qt::Key_Backspace ? QString() : text));
+}
+
+void ExerciseFrame::pressEnter() {
+    // Enter is "OK" only while OK could be clicked: after the solution, before the first
+    // start or with no current box, a check would walk past the end of the exercise.
+    if (!keypad_->isEnabled() || !okButton()->isEnabled())
+        return;
+    if (hooks_.check)
+        hooks_.check();
+}
+
+bool ExerciseFrame::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto *w = static_cast<QWidget *>(watched);
+        // A key that the box leaves unhandled travels on to its parents; act on it once,
+        // where it was first delivered.
+        const QWidget *first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        if (w->window() == this && w == first) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                pressEnter(); // the key itself goes on to the box
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        for (QLineEdit *b : steps_) {
+            if (b && b == watched) {
+                // Evaluated once the handler that moved the focus has finished, so it sees
+                // the expected answers that handler stored after giving the focus.
+                QMetaObject::invokeMethod(this, &ExerciseFrame::focusRule, Qt::QueuedConnection);
+                break;
+            }
+        }
+    }
+    return ProgramWindow::eventFilter(watched, event);
+}
+
+void ExerciseFrame::focusRule() {
+    SharedState &s = ctx_.state;
+    if (s.Passo != 3 || s.Risposte[3] != 0)
+        return;
+    if (QLineEdit *five = txtFraz(5))
+        five->setFocus(Qt::OtherFocusReason);
+    s.Passo = 5;
+    if (hooks_.focusRuleJumped)
+        hooks_.focusRuleJumped();
+}
+
+void ExerciseFrame::leave() {
+    ctx_.suona(CueClick);
+    if (startMenu_)
+        startMenu_->show();
+    if (hooks_.leaving)
+        hooks_.leaving();
+    hide();
+    deleteLater();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+struct AppContext;
+struct SharedState;
+class RandomSource;
+class QGroupBox;
+class QRadioButton;
+
+// Draws one fraction into NumCasuale and DenCasuale, numerator first, each uniform within
+// the shared bounds. The generator is reseeded before the draw; the bounds are inclusive.
+void Casuali(SharedState &state, RandomSource &random);
+
+// A whole number uniform in [low, high] from r in [0, 1). Computed in double precision so
+// that r just below 1 still gives high, never high + 1.
+int drawInRange(int low, int high, double r);
+
+// The two range frames of the random screens, "Numeratore" (optNum1..optNum5) and
+// "Denominatore" (optDen1..optDen4), placed in the frame's source area. A click plays the
+// click cue, runs the screen's reset (onReset) and sets the two bounds of its group.
+class RangeOptions : public QObject {
+    Q_OBJECT
+  public:
+    RangeOptions(AppContext &ctx, QWidget *screen, std::function<void()> onReset);
+
+    // Selects "fino a 25" in both frames as a click would, then sets both ranges to 1..25.
+    void selectDefaults();
+
+    QRadioButton *optNum(int k) const { return num_[k - 1]; }
+    QRadioButton *optDen(int k) const { return den_[k - 1]; }
+
+  private:
+    void picked(bool numerator, int max);
+
+    AppContext &ctx_;
+    std::function<void()> onReset_;
+    QRadioButton *num_[5] = {};
+    QRadioButton *den_[4] = {};
+};
