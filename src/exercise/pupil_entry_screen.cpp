@@ -105,6 +105,22 @@ void PupilEntryScreen::resetWorkingArea() {
     frame_.keypadFrame()->setEnabled(false);
 }
 
+// The typed problem becomes the exercise's: Num1..Den2, the operand boxes, and empty
+// entry boxes ready for the next problem.
+void PupilEntryScreen::takeOperands(const EnteredProblem &p) {
+    SharedState &s = frame_.context().state;
+    s.Num1 = p.num1;
+    s.Den1 = p.den1;
+    s.Num2 = p.num2;
+    s.Den2 = p.den2;
+    const int values[] = {p.num1, p.den1, p.num2, p.den2};
+    QLineEdit *boxes[] = {frame_.txtNum1(), frame_.txtDen1(), frame_.txtNum2(), frame_.txtDen2()};
+    for (int i = 0; i < 4; ++i)
+        if (boxes[i])
+            boxes[i]->setText(QString::number(values[i]));
+    entry_->clearEntries();
+}
+
 void PupilEntryScreen::start() {
     AppContext &ctx = frame_.context();
     SharedState &s = ctx.state;
@@ -130,17 +146,7 @@ void PupilEntryScreen::start() {
         return;
     }
     if (!addSub_) {
-        s.Num1 = p.num1;
-        s.Den1 = p.den1;
-        s.Num2 = p.num2;
-        s.Den2 = p.den2;
-        const int values[] = {p.num1, p.den1, p.num2, p.den2};
-        const QLineEdit *boxes[] = {frame_.txtNum1(), frame_.txtDen1(), frame_.txtNum2(),
-                                    frame_.txtDen2()};
-        for (int i = 0; i < 4; ++i)
-            if (boxes[i])
-                const_cast<QLineEdit *>(boxes[i])->setText(QString::number(values[i]));
-        entry_->clearEntries();
+        takeOperands(p);
         if (continueStart)
             continueStart();
         return;
@@ -155,15 +161,7 @@ void PupilEntryScreen::start() {
     frame_.keypadFrame()->setEnabled(true);
     frame_.solutionButton()->setEnabled(true);
     s.Modo = 2;
-    s.Num1 = p.num1;
-    s.Den1 = p.den1;
-    s.Num2 = p.num2;
-    s.Den2 = p.den2;
-    frame_.txtNum1()->setText(QString::number(s.Num1));
-    frame_.txtDen1()->setText(QString::number(s.Den1));
-    frame_.txtNum2()->setText(QString::number(s.Num2));
-    frame_.txtDen2()->setText(QString::number(s.Den2));
-    entry_->clearEntries();
+    takeOperands(p);
     addSub_->startWithOperands();
     if (subtract)
         s.EsercizioRipetuto = 0;

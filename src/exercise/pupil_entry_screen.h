@@ -8,6 +8,7 @@ class ExerciseFrame;
 class PupilEntryFrame;
 class QLineEdit;
 enum class EntrySign;
+struct EnteredProblem;
 
 // Turns an exercise frame into a pupil-entry screen: the entry frame sits where the
 // random screens have their ranges, the keypad types into the selected entry box while
@@ -31,6 +32,7 @@ class PupilEntryScreen : public QObject {
     void select(int campo);
     void trimOverlong(int campo);
     void start();
+    void takeOperands(const EnteredProblem &p);
     void resetWorkingArea();
     QLineEdit *keypadTarget() const;
 
