@@ -1,8 +1,62 @@
 #pragma once
 
+#include "program_window.h"
+
+#include <QPointer>
+#include <functional>
+
 struct AppContext;
-class QWidget;
+class HandPicture;
+class InfoWindow;
+class PictureButton;
+class QLabel;
+class QTimer;
+class SpeakerCheck;
+enum class Operation;
 
 // Loads the start menu, the program's first screen and hub, and shows it. The menu lives
 // until the program ends; ctx must outlive it.
 QWidget *openStartMenu(AppContext &ctx);
+
+// The start menu: the pupil picks where the fractions come from, then an operation.
+class StartMenu : public ProgramWindow {
+    Q_OBJECT
+  public:
+    explicit StartMenu(AppContext &ctx, QWidget *parent = nullptr);
+
+    // What "Esci" does; ending the process by default.
+    void setExitAction(std::function<void()> exit) { exit_ = std::move(exit); }
+
+    // The information window currently open, if any.
+    InfoWindow *infoWindow() const;
+
+  public slots:
+    void Timer1_Timer();
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+  private:
+    void Form_Load();
+    void cmdComputer_MouseDown();
+    void cmdTe_MouseDown();
+    void Check1_Click();
+    void cmdInfo_Click();
+    void cmdEsci_Click();
+    void scegliModo(int modo);
+    void apriOperazione(Operation op);
+
+    AppContext &ctx_;
+    std::function<void()> exit_;
+    short Lampeggio = 0;
+    QTimer *timer1_ = nullptr;
+    HandPicture *image1_ = nullptr;
+    HandPicture *image2_ = nullptr;
+    PictureButton *cmdTe_ = nullptr;
+    PictureButton *cmdComputer_ = nullptr;
+    QList<PictureButton *> operations_;
+    SpeakerCheck *check1_ = nullptr;
+    QLabel *label4_ = nullptr;
+    QPointer<InfoWindow> info_;
+};
