@@ -1,0 +1,92 @@
+#pragma once
+
+// Drives an exercise screen the way a pupil does: clicks on the keypad and the buttons,
+// keys on the keyboard, Enter; and reads back what the pupil sees and hears.
+
+#include "exercise_screens.h"
+#include "picture_button.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+
+class ExerciseDriver {
+  public:
+    TestProgram program;
+    QWidget menu;
+    QPointer<QWidget> screen;
+
+    ~ExerciseDriver() { delete screen; }
+
+    // r that makes a draw in [1, max] come out as value.
+    static double drawFor(int value, int max) { return (value - 0.5) / max; }
+
+    bool open(Operation op, ProblemSource source = ProblemSource::Computer) {
+        screen = openExerciseScreen(program.ctx, op, source, &menu);
+        const bool active = QTest::qWaitForWindowActive(screen);
+        settle();
+        return active;
+    }
+    void settle() { QCoreApplication::processEvents(); }
+
+    QLineEdit *box(const QString &name) const { return screen->findChild<QLineEdit *>(name); }
+    QLineEdit *step(int k) const { return box(QStringLiteral("txtFraz(%1)").arg(k)); }
+    PictureButton *button(const QString &name) const {
+        return screen->findChild<PictureButton *>(name);
+    }
+    QString label(const QString &name) const { return screen->findChild<QLabel *>(name)->text(); }
+    QString notice() const { return label(QStringLiteral("lblAvviso")); }
+    QWidget *keypad() const { return screen->findChild<QWidget *>(QStringLiteral("Frame1")); }
+    int passo() const { return program.ctx.state.Passo; }
+    QList<int> cues() { return program.player.takeCues(); }
+
+    void click(const QString &name) {
+        QTest::mouseClick(button(name), Qt::LeftButton);
+        settle();
+    }
+    void clickOption(const QString &name) {
+        auto *o = screen->findChild<QRadioButton *>(name);
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
+        settle();
+    }
+    // Keypad keys, one click per character.
+    void keypadType(const QString &digits) {
+        for (QChar c : digits) {
+            click(QStringLiteral("Cmd_") + c);
+            settle();
+        }
+    }
+    void keyboardType(const QString &text) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        settle();
+    }
+    void enter() {
+        QWidget *w = QApplication::focusWidget() ? QApplication::focusWidget() : screen.data();
+        QTest::keyClick(w, Qt::Key_Return);
+        settle();
+    }
+    // Types value on the keypad and confirms it with OK.
+    void answer(int value) {
+        keypadType(QString::number(value));
+        click(QStringLiteral("Cmd_invio"));
+    }
+
+    // Scripts the draws of one problem in the ranges "fino a max".
+    void scriptProblem(int n1, int d1, int n2, int d2, int numMax = 25, int denMax = 25) {
+        for (double r :
+             {drawFor(n1, numMax), drawFor(d1, denMax), drawFor(n2, numMax), drawFor(d2, denMax)})
+            program.random.script.push_back(r);
+    }
+    // Opens the screen of the operation and starts the problem n1/d1 op n2/d2 on it.
+    bool startProblem(bool subtract, int n1, int d1, int n2, int d2) {
+        if (!open(subtract ? Operation::Subtraction : Operation::Addition))
+            return false;
+        scriptProblem(n1, d1, n2, d2);
+        click(QStringLiteral("cmdAvvio"));
+        return true;
+    }
+};
