@@ -5,6 +5,7 @@
 #include "exercise_frame.h"
 #include "keypad.h"
 #include "picture_button.h"
+#include "pupil_entry_screen.h"
 #include "range_options.h"
 
 #include <QPointer>
@@ -67,7 +68,8 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
         addSub = new AddSubProcedure(*frame, op == Operation::Subtraction);
     if (source == ProblemSource::Computer)
         attachRanges(*frame, addSub);
-    // The pupil-entry frame attaches here for ProblemSource::Pupil.
+    else
+        attachPupilEntry(*frame, op, addSub);
 
     openScreen = frame;
     frame->showAndActivate();

@@ -3,10 +3,12 @@
 #include "addsub_procedure.h"
 #include "app_context.h"
 #include "exercise_frame.h"
+#include "exercise_screens.h"
 #include "keypad.h"
 #include "picture_button.h"
 #include "pupil_entry_frame.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, AddSubProcedure *addSub)
@@ -135,13 +137,7 @@ void PupilEntryScreen::start() {
         ctx.suona(CueWrong);
         return;
     }
-    if (subtract) {
-        s.Num1 = p.num1;
-        s.Den1 = p.den1;
-        s.Num2 = p.num2;
-        s.Den2 = p.den2;
-    }
-    if (p.verdict != StartVerdict::Accepted) {
+    if (p.verdict != StartVerdict::Accepted) { // a subtraction whose result would be negative
         ctx.suona(CueWrong);
         return;
     }
@@ -167,4 +163,27 @@ void PupilEntryScreen::start() {
         s.EsercizioRipetuto = 0;
     ++s.Avviate;
     frame_.showCounters();
+}
+
+void attachPupilEntry(ExerciseFrame &frame, Operation op, AddSubProcedure *addSub) {
+    EntrySign sign = EntrySign::Plus;
+    switch (op) {
+    case Operation::Addition:
+        break;
+    case Operation::Subtraction:
+        sign = EntrySign::Minus;
+        break;
+    case Operation::Multiplication:
+        sign = EntrySign::Times;
+        break;
+    case Operation::Division:
+        sign = EntrySign::Divide;
+        break;
+    }
+    new PupilEntryScreen(frame, sign, addSub);
+    // The notice stands a little higher where the working area is shorter.
+    if (op == Operation::Multiplication)
+        frame.notice()->move(136, 332);
+    else if (op == Operation::Division)
+        frame.notice()->move(136, 344);
 }

@@ -8,6 +8,7 @@ class ExerciseFrame;
 class PupilEntryFrame;
 class QLineEdit;
 enum class EntrySign;
+enum class Operation;
 struct EnteredProblem;
 
 // Turns an exercise frame into a pupil-entry screen: the entry frame sits where the
@@ -41,3 +42,6 @@ class PupilEntryScreen : public QObject {
     AddSubProcedure *addSub_ = nullptr;
     EntrySign sign_;
 };
+
+// Makes frame the pupil-entry screen of op: entry frame, keypad routing, start checks.
+void attachPupilEntry(ExerciseFrame &frame, Operation op, AddSubProcedure *addSub);
