@@ -1,5 +1,6 @@
 #include "pupil_entry_frame.h"
 
+#include "exercise_layout.h"
 #include "fonts.h"
 #include "hand_picture.h"
 
@@ -10,8 +11,6 @@
 #include <QMouseEvent>
 
 namespace {
-const QColor kFrameYellow{0xff, 0xff, 0xc0};
-const QColor kCaptionBlue{0x00, 0x00, 0xff};
 const QColor kHandFill{0xff, 0xe0, 0xb0};
 
 const char *const kBoxNames[] = {"txtInsNum1", "txtInsDen1", "txtInsNum2", "txtInsDen2"};
@@ -51,8 +50,8 @@ PupilEntryFrame::PupilEntryFrame(EntrySign sign, QWidget *parent) : QGroupBox(pa
     caption.setBold(true);
     setFont(caption);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, kFrameYellow);
-    pal.setColor(QPalette::WindowText, kCaptionBlue);
+    pal.setColor(QPalette::Window, layout::kLightYellow);
+    pal.setColor(QPalette::WindowText, layout::kFrameBlue);
     setPalette(pal);
     setAutoFillBackground(true);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry_rules.h"
+#include "exercise_layout.h"
 
 #include <QGroupBox>
 #include <QRect>
@@ -14,7 +15,7 @@ class QLineEdit;
 // inch. Index 0 of each table is unused so that CampoIns (1..4) indexes them directly:
 // 1 first numerator, 2 first denominator, 3 second numerator, 4 second denominator.
 namespace entrylayout {
-inline constexpr QRect kFrame{20, 68, 117, 201}; // on the screen
+inline constexpr QRect kFrame = layout::frame::kSourceArea; // on the screen
 inline constexpr std::array<QRect, 5> kBox{{
     {},
     {8, 72, 37, 29},  // txtInsNum1
