@@ -73,10 +73,13 @@ void paintPointingHand(QPainter &p, const QRectF &box, HandDirection dir, const 
     const qreal pen = 1.3;
     p.setPen(QPen(outline, pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(fill);
-    p.drawPath(handOutline());
+    // Path unions are costly; the shape is worked out once for every hand on every screen.
+    static const QPainterPath outlinePath = handOutline();
+    static const QPainterPath detailPath = handDetails();
+    p.drawPath(outlinePath);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(outline, pen * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(handDetails());
+    p.drawPath(detailPath);
     p.restore();
 }
 

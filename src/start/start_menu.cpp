@@ -99,6 +99,8 @@ class ShownReporter : public QObject {
 
 QWidget *openStartMenu(AppContext &ctx) {
     loadProgramFonts();
+    // Lets the desktop match the windows with the program's menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quivelle"));
     auto *menu = new StartMenu(ctx);
     if (qEnvironmentVariableIsSet("QUIVELLE_REPORT_SHOWN")) {
         menu->winId(); // creates the native window, so its first exposure can be watched
