@@ -187,6 +187,7 @@ void TestAddSubScreen::emptyEntryOnlyGivesTheFocusBack() {
     QVERIFY(d.startProblem(false, 1, 2, 1, 3));
     d.cues();
     d.click("Cmd_invio");
+    d.enter();
     QCOMPARE(d.passo(), 5);
     QCOMPARE(d.cues(), QList<int>{});
     QCOMPARE(d.label("lblErrori"), QStringLiteral(" 0"));

@@ -17,7 +17,6 @@ class TestExerciseFrame : public QObject {
     void onlyOneExerciseScreenAtATime();
     void everyScreenHasTheCommonFrame_data();
     void everyScreenHasTheCommonFrame();
-    void controlsSitWhereTheLayoutSays();
 };
 
 void TestExerciseFrame::keypadTypesAtTheCaret() {
@@ -181,44 +180,6 @@ void TestExerciseFrame::everyScreenHasTheCommonFrame() {
     // Closing from the title bar or Alt+F4 does nothing.
     QVERIFY(!d.screen->close());
     QVERIFY(d.screen->isVisible());
-}
-
-void TestExerciseFrame::controlsSitWhereTheLayoutSays() {
-    namespace f = layout::frame;
-    namespace a = layout::addsub;
-    ExerciseDriver d;
-    QVERIFY(d.open(Operation::Addition));
-    const struct {
-        const char *name;
-        QRect at;
-    } places[] = {
-        {"Label4", f::kTitle},
-        {"Label3", f::kTitleShadow},
-        {"lblAvviate", f::kAvviateValue},
-        {"lblFatte", f::kEseguiteValue},
-        {"lblErrori", f::kErroriValue},
-        {"Frame1", f::kKeypad},
-        {"cmdSoluzione", f::kSoluzione},
-        {"cmdRipeti", f::kRipeti},
-        {"cmdExit", f::kExit},
-        {"lblAvviso", f::kNotice},
-        {"txtNum1", a::kNum1},
-        {"txtDen1", a::kDen1},
-        {"txtNum2", a::kNum2},
-        {"txtDen2", a::kDen2},
-        {"Frame2", layout::ranges::kNumeratore},
-        {"Frame3", layout::ranges::kDenominatore},
-    };
-    for (const auto &p : places)
-        QCOMPARE(d.screen->findChild<QWidget *>(p.name)->geometry(), p.at);
-    for (int k = 1; k <= 11; ++k) {
-        QCOMPARE(d.step(k)->geometry(), a::kStep[k]);
-        QCOMPARE(d.step(k)->alignment(), Qt::AlignCenter);
-        QCOMPARE(d.step(k)->focusPolicy(), Qt::ClickFocus);
-    }
-    QCOMPARE(d.button("Cmd_7")->geometry(), QRect(8, 16, 33, 33));
-    QCOMPARE(d.button("Cmd_0")->geometry(), QRect(8, 124, 33, 33));
-    QCOMPARE(d.button("Cmd_invio")->geometry(), QRect(8, 160, 105, 33));
 }
 
 QTEST_MAIN(TestExerciseFrame)
