@@ -128,9 +128,12 @@ void paintDune(QPainter &p, const Dune &d, qreal top, qreal bottom) {
 }
 
 // Wind ripples on the sunny face: thin darker crests with a lit edge above each.
+// Only ever called with the main dune.
 void paintRipples(QPainter &p, const Dune &d) {
     p.save();
-    p.setClipPath(d.sunnyFace.subtracted(d.shade), Qt::IntersectClip);
+    // Subtracting paths is slow, and the dune never changes.
+    static const QPainterPath sunnySide = d.sunnyFace.subtracted(d.shade);
+    p.setClipPath(sunnySide, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 7; ++i) {
         const qreal y = 262 + i * 22;
