@@ -41,24 +41,6 @@ class TestPupilEntryFrame : public QObject {
         QCOMPARE(clicked.at(3).at(0).toInt(), 2);
     }
 
-    void reportsOnlyEntriesLongerThanTwo_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("reports");
-        QTest::newRow("one") << "7" << 0;
-        QTest::newRow("two") << "12" << 0;
-        QTest::newRow("three") << "123" << 1;
-        QTest::newRow("two with sign") << "-5" << 0;
-    }
-    void reportsOnlyEntriesLongerThanTwo() {
-        QFETCH(QString, text);
-        PupilEntryFrame frame(EntrySign::Plus);
-        QSignalSpy tooLong(&frame, &PupilEntryFrame::boxTooLong);
-        frame.box(4)->setText(text);
-        QTEST(int(tooLong.size()), "reports");
-        if (!tooLong.isEmpty())
-            QCOMPARE(tooLong.at(0).at(0).toInt(), 4);
-    }
-
     // The hands point at their boxes: down onto the numerators from above, up at the
     // denominators from below, and each overlaps its box horizontally.
     void handsPointAtTheirBoxes() {
@@ -109,21 +91,6 @@ class TestPupilEntryFrame : public QObject {
         QTEST(frame.operatorLabel()->text(), "text");
         QTEST(frame.operatorLabel()->y(), "top");
         QCOMPARE(frame.operatorLabel()->objectName(), QStringLiteral("Label5"));
-    }
-
-    void readsTheBoxesInOrder() {
-        PupilEntryFrame frame(EntrySign::Minus);
-        const char *typed[] = {"07", "9", "3.5", "4"};
-        for (int campo = 1; campo <= 4; ++campo)
-            frame.box(campo)->setText(QString::fromLatin1(typed[campo - 1]));
-        const EnteredProblem p = frame.readEntries(true);
-        QCOMPARE(p.verdict, StartVerdict::Accepted);
-        QCOMPARE(p.num1, 7);
-        QCOMPARE(p.den1, 9);
-        QCOMPARE(p.num2, 3);
-        QCOMPARE(p.den2, 4);
-        frame.clearEntries();
-        QCOMPARE(frame.readEntries(false).verdict, StartVerdict::EmptyEntry);
     }
 };
 
