@@ -47,7 +47,6 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setAlignment(align);
     // The dune shows through every label, and through the gap beside each shadow copy.
     label->setAutoFillBackground(false);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
