@@ -249,8 +249,11 @@ void ExerciseFrame::focusRule() {
 
 void ExerciseFrame::leave() {
     ctx_.suona(CueClick);
-    if (startMenu_)
+    if (startMenu_) {
         startMenu_->show();
+        // Without a window manager a shown window gets the keyboard only when asked.
+        startMenu_->activateWindow();
+    }
     if (hooks_.leaving)
         hooks_.leaving();
     hide();
