@@ -38,12 +38,12 @@ PictureButton *makeButton(QWidget *parent, const QString &name, const QString &w
 }
 } // namespace
 
-ExerciseFrame::ExerciseFrame(AppContext &ctx, const Spec &spec, QWidget *startMenu)
+ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu)
     : ctx_(ctx), startMenu_(startMenu) {
     namespace f = layout::frame;
     loadProgramFonts();
-    setObjectName(QString::fromLatin1(spec.windowName));
-    const QString title = QString::fromLatin1(spec.title);
+    setObjectName(QString::fromLatin1(kind.windowName));
+    const QString title = QString::fromLatin1(kind.title);
     setWindowTitle(title);
     setClientSize(layout::kClient.width(), layout::kClient.height());
     setAutoFillBackground(true);
@@ -57,7 +57,7 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Spec &spec, QWidget *startMe
     makeLabel(this, "Label4", title, f::kTitle, layout::kTitleGreen, 36)
         ->setAlignment(Qt::AlignCenter);
     makeLabel(this, "Label5", QStringLiteral("Avviate"),
-              spec.pupilEntry ? f::kAvviateCaptionPupil : f::kAvviateCaption, layout::kDarkRed,
+              kind.pupilEntry ? f::kAvviateCaptionPupil : f::kAvviateCaption, layout::kDarkRed,
               14.25, true);
     avviate_ = makeLabel(this, "lblAvviate", QStringLiteral("00"), f::kAvviateValue,
                          layout::kDarkRed, 14.25);
@@ -70,7 +70,7 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Spec &spec, QWidget *startMe
     errori_ = makeLabel(this, "lblErrori", QStringLiteral("00"), f::kErroriValue, layout::kDarkRed,
                         14.25);
     notice_ = makeLabel(this, "lblAvviso",
-                        spec.pupilEntry
+                        kind.pupilEntry
                             ? QStringLiteral("Inserisci i numeri e premi Avvio per cominciare")
                             : QStringLiteral("Premi Avvio per cominciare"),
                         f::kNotice, layout::kDarkRed, 21.75);
@@ -86,8 +86,8 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Spec &spec, QWidget *startMe
     });
 
     start_ = makeButton(
-        this, spec.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
-        QStringLiteral("Avvio"), looks::red, spec.pupilEntry ? f::kStartPupil : f::kStartRandom);
+        this, kind.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
+        QStringLiteral("Avvio"), looks::red, kind.pupilEntry ? f::kStartPupil : f::kStartRandom);
     solution_ = makeButton(this, QStringLiteral("cmdSoluzione"), QStringLiteral("Soluzione"),
                            looks::green, f::kSoluzione);
     repeat_ = makeButton(this, QStringLiteral("cmdRipeti"), QStringLiteral("Ripeti"), looks::green,

@@ -38,7 +38,7 @@ class QLineEdit;
 class ExerciseFrame : public ProgramWindow {
     Q_OBJECT
   public:
-    struct Spec {
+    struct Kind {
         const char *windowName; // frmAdd .. frmDiv2
         const char *title;      // "Addizione" ..
         bool pupilEntry;        // the start button and the notice move for the entry frame
@@ -54,7 +54,7 @@ class ExerciseFrame : public ProgramWindow {
         std::function<void()> leaving;
     };
 
-    ExerciseFrame(AppContext &ctx, const Spec &spec, QWidget *startMenu);
+    ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu);
     ~ExerciseFrame() override;
 
     AppContext &context() const { return ctx_; }

@@ -14,7 +14,7 @@ namespace {
 struct ScreenRow {
     Operation op;
     ProblemSource source;
-    ExerciseFrame::Spec spec;
+    ExerciseFrame::Kind kind;
 };
 
 constexpr ScreenRow kScreens[] = {
@@ -61,7 +61,7 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     // At most one exercise screen at a time.
     delete openScreen;
 
-    auto *frame = new ExerciseFrame(ctx, row->spec, startMenu);
+    auto *frame = new ExerciseFrame(ctx, row->kind, startMenu);
     frame->load();
     AddSubProcedure *addSub = nullptr;
     if (op == Operation::Addition || op == Operation::Subtraction)
