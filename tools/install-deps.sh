@@ -3,8 +3,8 @@
 # only for those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-svg-dev
-          libqt6svg6 qt6-qpa-plugins python3 "$@")
+packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev 
+          qt6-qpa-plugins python3 "$@")
 
 missing=()
 for p in "${packages[@]}"; do

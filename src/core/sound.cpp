@@ -2,11 +2,9 @@
 
 #include "shared_state.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace {
 constexpr int firstCue = CueCompleted;
@@ -33,31 +31,30 @@ void Suona(SharedState &state, SoundPlayer &player, int cue) {
     player.play(cue, state.BufferSuono);
 }
 
-SpeakerPlayer::SpeakerPlayer() = default;
+SpeakerPlayer::SpeakerPlayer(QStringList extraDirs) : extraDirs_(std::move(extraDirs)) {}
 SpeakerPlayer::~SpeakerPlayer() = default;
 
-bool SpeakerPlayer::prepare() {
-    if (prepared_)
-        return available_;
-    prepared_ = true;
-    // Without an output QSoundEffect would warn at every cue; stay quiet instead.
-    available_ = !QMediaDevices::audioOutputs().isEmpty();
-    if (!available_)
-        return false;
-    owner_ = std::make_unique<QObject>();
-    for (int cue = firstCue; cue <= lastCue; ++cue) {
-        auto *effect = new QSoundEffect(owner_.get());
-        effect->setSource(QUrl(QStringLiteral("qrc") + clipPath(cue)));
-        effects_[cue - firstCue] = effect;
+SoundPlayer *SpeakerPlayer::open() {
+    if (opened_)
+        return speakers_.get();
+    opened_ = true;
+    const QString appDir = QCoreApplication::applicationDirPath();
+    QStringList dirs = {appDir, appDir + QStringLiteral("/" QUIVELLE_MODULE_RELDIR)};
+    dirs += extraDirs_;
+    for (const QString &dir : dirs) {
+        // The module stays loaded for the rest of the run: its code plays the cues.
+        QLibrary module(dir + QStringLiteral("/quivelle_speakers"));
+        using Open = SoundPlayer *(*)();
+        if (auto openSpeakers = reinterpret_cast<Open>(module.resolve("quivelle_open_speakers"))) {
+            moduleLoaded_ = true;
+            speakers_.reset(openSpeakers());
+            break;
+        }
     }
-    return true;
+    return speakers_.get();
 }
 
-void SpeakerPlayer::play(int cue, const QByteArray &) {
-    if (cue < firstCue || cue > lastCue || !prepare())
-        return;
-    if (playing_)
-        playing_->stop();
-    playing_ = effects_[cue - firstCue];
-    playing_->play();
+void SpeakerPlayer::play(int cue, const QByteArray &clip) {
+    if (SoundPlayer *speakers = open())
+        speakers->play(cue, clip);
 }

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QObject>
-#include <array>
+#include <QStringList>
 #include <memory>
 
-class QSoundEffect;
 struct SharedState;
 
 // The six cues, named by the number of their clip.
@@ -34,19 +32,23 @@ QByteArray clipBytes(int cue);
 // asks for sound through Suona, which stays silent while the sound switch is off.
 void Suona(SharedState &state, SoundPlayer &player, int cue);
 
-// The real speakers. Nothing touches the audio system until the first cue, so the
-// start menu opens without waiting for it; with no audio output every cue is silent.
+// The real speakers. The audio libraries live in a module of their own that is loaded at
+// the first cue, so the start menu opens without waiting for them. With no module found,
+// or no audio output, every cue is silent.
 class SpeakerPlayer : public SoundPlayer {
   public:
-    SpeakerPlayer();
+    // Looks for the module beside the program, where it is installed, and then in
+    // extraDirs.
+    explicit SpeakerPlayer(QStringList extraDirs = {});
     ~SpeakerPlayer() override;
     void play(int cue, const QByteArray &clip) override;
+    // Whether the first cue found and loaded the module.
+    bool moduleLoaded() const { return moduleLoaded_; }
 
   private:
-    bool prepare();
-    bool prepared_ = false;
-    bool available_ = false;
-    std::unique_ptr<QObject> owner_;
-    std::array<QSoundEffect *, 6> effects_{};
-    QSoundEffect *playing_ = nullptr;
+    SoundPlayer *open();
+    QStringList extraDirs_;
+    bool opened_ = false;
+    bool moduleLoaded_ = false;
+    std::unique_ptr<SoundPlayer> speakers_;
 };

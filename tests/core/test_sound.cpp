@@ -111,15 +111,24 @@ class TestSound : public QObject {
         QCOMPARE(prog.ctx.state.BufferSuono, clipBytes(105));
     }
 
-    void speakersWithoutDeviceStaySilentAndQuick() {
-        // On a machine with no audio output every cue returns at once, never blocking.
-        SpeakerPlayer speakers;
+    void speakersLoadTheirModuleLazilyAndNeverBlock() {
+        // The module is looked for only at the first cue; on a machine with no audio
+        // output every cue then returns at once, silently.
+        SpeakerPlayer speakers({QStringLiteral(QUIVELLE_BINARY_DIR)});
+        QVERIFY(!speakers.moduleLoaded());
         QElapsedTimer t;
         t.start();
         for (int i = 0; i < 50; ++i)
             speakers.play(101 + i % 6, {});
         speakers.play(99, {});
+        QVERIFY(speakers.moduleLoaded());
         QVERIFY(t.elapsed() < 5000);
+    }
+
+    void speakersWithoutModuleAreSilent() {
+        SpeakerPlayer speakers({QStringLiteral("/nonexistent")});
+        speakers.play(CueClick, clipBytes(CueClick));
+        QVERIFY(!speakers.moduleLoaded());
     }
 };
 
