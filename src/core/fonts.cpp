@@ -2,22 +2,33 @@
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QStringList>
+#include <initializer_list>
+
+namespace {
+void registerFonts(const char *face, const char *embedded,
+                   std::initializer_list<const char *> files) {
+    for (const char *file : files)
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(embedded));
+}
+} // namespace
+
+void loadComicFonts() {
+    static const bool loaded = [] {
+        registerFonts(kComicFace, "Comic Neue",
+                      {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"});
+        return true;
+    }();
+    (void)loaded;
+}
 
 void loadProgramFonts() {
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
-    const QStringList files = {
-        QStringLiteral(":/fonts/ComicNeue-Regular.otf"),
-        QStringLiteral(":/fonts/ComicNeue-Bold.otf"),
-        QStringLiteral(":/fonts/ComicNeue-Italic.otf"),
-        QStringLiteral(":/fonts/LiberationSans-Regular.ttf"),
-        QStringLiteral(":/fonts/LiberationSans-Bold.ttf"),
-    };
-    for (const QString &file : files)
-        QFontDatabase::addApplicationFont(file);
-    QFont::insertSubstitution(QString::fromLatin1(kComicFace), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QString::fromLatin1(kArialFace), QStringLiteral("Liberation Sans"));
+    loadComicFonts();
+    static const bool loaded = [] {
+        registerFonts(kComicFace, "Comic Neue", {":/fonts/ComicNeue-Italic.otf"});
+        registerFonts(kArialFace, "Liberation Sans",
+                      {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"});
+        return true;
+    }();
+    (void)loaded;
 }

@@ -14,10 +14,15 @@ QColor greyed(const QColor &c) {
 QFont wordFont(const QString &word, const QRectF &box) {
     QFont font(QString::fromLatin1(kComicFace));
     font.setBold(true);
-    font.setPixelSize(qMax(8, int(box.height() * 0.55)));
-    // Shrink long words until they fit the picture with a margin.
-    while (font.pixelSize() > 8 && QFontMetricsF(font).horizontalAdvance(word) > box.width() - 8)
-        font.setPixelSize(font.pixelSize() - 1);
+    const int fullSize = qMax(8, int(box.height() * 0.55));
+    font.setPixelSize(fullSize);
+    // A long word shrinks to fit the picture with a margin. Text width grows in proportion
+    // to the size, so one measurement gives the size: each size tried would cost a glyph
+    // cache of its own.
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(word);
+    const qreal room = box.width() - 8;
+    if (advance > room)
+        font.setPixelSize(qMax(8, int(fullSize * room / advance)));
     return font;
 }
 } // namespace

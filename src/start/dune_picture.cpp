@@ -115,25 +115,11 @@ Dune frontDune() {
     return d;
 }
 
-void paintDune(QPainter &p, const Dune &d, qreal top, qreal bottom) {
-    QLinearGradient sun(0, top, 160, bottom);
-    sun.setColorAt(0.0, kSandGlow);
-    sun.setColorAt(0.35, kSandLight);
-    sun.setColorAt(1.0, kSandDeep);
-    p.fillPath(d.sunnyFace, sun);
-    QLinearGradient shade(0, top, 0, bottom);
-    shade.setColorAt(0.0, kShadeLight);
-    shade.setColorAt(1.0, kShadeDeep);
-    p.fillPath(d.shade, shade);
-}
-
 // Wind ripples on the sunny face: thin darker crests with a lit edge above each.
-// Only ever called with the main dune.
+// They are drawn before the shade, which then covers whatever crosses into it.
 void paintRipples(QPainter &p, const Dune &d) {
     p.save();
-    // Subtracting paths is slow, and the dune never changes.
-    static const QPainterPath sunnySide = d.sunnyFace.subtracted(d.shade);
-    p.setClipPath(sunnySide, Qt::IntersectClip);
+    p.setClipPath(d.sunnyFace, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 7; ++i) {
         const qreal y = 262 + i * 22;
@@ -147,6 +133,20 @@ void paintRipples(QPainter &p, const Dune &d) {
         p.drawPath(ripple.translated(0, -1.8));
     }
     p.restore();
+}
+
+void paintDune(QPainter &p, const Dune &d, qreal top, qreal bottom, bool rippled) {
+    QLinearGradient sun(0, top, 160, bottom);
+    sun.setColorAt(0.0, kSandGlow);
+    sun.setColorAt(0.35, kSandLight);
+    sun.setColorAt(1.0, kSandDeep);
+    p.fillPath(d.sunnyFace, sun);
+    if (rippled)
+        paintRipples(p, d);
+    QLinearGradient shade(0, top, 0, bottom);
+    shade.setColorAt(0.0, kShadeLight);
+    shade.setColorAt(1.0, kShadeDeep);
+    p.fillPath(d.shade, shade);
 }
 
 // A bright rim along the crest, where the sun grazes the ridge.
@@ -170,9 +170,8 @@ void paintDuneLandscape(QPainter &p, const QRectF &box) {
     fillSky(p);
     paintFarDunes(p);
     const Dune main = mainDune();
-    paintDune(p, main, 176, kHeight);
-    paintRipples(p, main);
+    paintDune(p, main, 176, kHeight, true);
     paintCrestLight(p);
-    paintDune(p, frontDune(), 350, kHeight);
+    paintDune(p, frontDune(), 350, kHeight, false);
     p.restore();
 }

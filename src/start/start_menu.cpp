@@ -97,7 +97,7 @@ class ShownReporter : public QObject {
 } // namespace
 
 QWidget *openStartMenu(AppContext &ctx) {
-    loadProgramFonts();
+    loadComicFonts();
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quivelle"));
     auto *menu = new StartMenu(ctx);
