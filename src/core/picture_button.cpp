@@ -28,7 +28,7 @@ QFont wordFont(const QString &word, const QRectF &box) {
 } // namespace
 
 QColor disabledInk() {
-    return QColor(0x9a, 0x9a, 0x9a);
+    return QColor(0x6c, 0x6c, 0x6c);
 }
 
 void paintButtonFace(QPainter &p, const QRectF &rect, const ButtonLook &look, bool enabled,
@@ -77,11 +77,10 @@ void PictureButton::paintEvent(QPaintEvent *) {
         symbol_(p, face, ink);
     } else {
         p.setFont(wordFont(word_, face));
-        if (isEnabled()) {
-            // A thin contrasting shadow keeps the word legible on both ends of the gradient.
-            p.setPen(ink.lightness() > 128 ? QColor(0, 0, 0, 110) : QColor(255, 255, 255, 140));
-            p.drawText(face.translated(1, 1), Qt::AlignCenter, word_);
-        }
+        // A thin contrasting shadow keeps the word legible on both ends of the gradient, and
+        // gives a greyed word its engraved look.
+        p.setPen(ink.lightness() > 128 ? QColor(0, 0, 0, 110) : QColor(255, 255, 255, 170));
+        p.drawText(face.translated(1, 1), Qt::AlignCenter, word_);
         p.setPen(ink);
         p.drawText(face, Qt::AlignCenter, word_);
     }
