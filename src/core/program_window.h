@@ -13,11 +13,15 @@ class ProgramWindow : public QWidget {
     // Gives the client area its fixed size in device-independent pixels.
     void setClientSize(int width, int height);
 
-    // Shows the window above the others and gives it the keyboard.
+    // Shows the window above the others and gives it the keyboard; the first time, in the
+    // middle of the screen.
     void showAndActivate();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+
+  private:
+    bool placed_ = false;
 };
 
 // Keeps window above all others without moving, resizing or activating it.

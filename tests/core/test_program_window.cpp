@@ -1,6 +1,7 @@
 #include "program_window.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QTest>
 
 class TestProgramWindow : public QObject {
@@ -25,6 +26,21 @@ class TestProgramWindow : public QObject {
         QCoreApplication::sendEvent(&w, &ev);
         QVERIFY(!ev.isAccepted());
         QVERIFY(w.isVisible());
+    }
+
+    void opensInTheMiddleOfTheScreenOnlyTheFirstTime() {
+        ProgramWindow w;
+        w.setClientSize(300, 200);
+        w.showAndActivate();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        // Within a window frame's width of the middle.
+        QVERIFY((w.geometry().center() - middle).manhattanLength() <= 8);
+        // A window shown again (the start menu after an exercise) stays where it was left.
+        w.hide();
+        w.move(10, 20);
+        w.showAndActivate();
+        QCOMPARE(w.pos(), QPoint(10, 20));
     }
 
     void inPrimoPianoKeepsAShownWindowShownInPlace() {
