@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "keypad.h"
 #include "picture_button.h"
+#include "widget_factory.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,28 +14,9 @@
 
 namespace {
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &where,
-                  const QColor &ink, qreal points, bool italic = false, bool bold = false) {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(where);
-    QFont f(QString::fromLatin1(kComicFace));
-    f.setPointSizeF(points);
-    f.setItalic(italic);
-    f.setBold(bold);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, ink);
-    l->setPalette(pal);
-    return l;
-}
-
-PictureButton *makeButton(QWidget *parent, const QString &name, const QString &word,
-                          const ButtonLook &look, const QRect &where) {
-    auto *b = new PictureButton(word, look, parent);
-    b->setObjectName(name);
-    b->setGeometry(where);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
+                  const QColor &ink, qreal points, bool italic = false) {
+    return makeComicLabel(parent, QString::fromLatin1(name), text, where,
+                          {ink, points, false, italic});
 }
 } // namespace
 
@@ -85,15 +67,15 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
             hooks_.check();
     });
 
-    start_ = makeButton(
+    start_ = makePictureButton(
         this, kind.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
         QStringLiteral("Avvio"), looks::red, kind.pupilEntry ? f::kStartPupil : f::kStartRandom);
-    solution_ = makeButton(this, QStringLiteral("cmdSoluzione"), QStringLiteral("Soluzione"),
-                           looks::green, f::kSoluzione);
-    repeat_ = makeButton(this, QStringLiteral("cmdRipeti"), QStringLiteral("Ripeti"), looks::green,
-                         f::kRipeti);
-    exit_ =
-        makeButton(this, QStringLiteral("cmdExit"), QStringLiteral("Esci"), looks::green, f::kExit);
+    solution_ = makePictureButton(this, QStringLiteral("cmdSoluzione"), QStringLiteral("Soluzione"),
+                                  looks::green, f::kSoluzione);
+    repeat_ = makePictureButton(this, QStringLiteral("cmdRipeti"), QStringLiteral("Ripeti"),
+                                looks::green, f::kRipeti);
+    exit_ = makePictureButton(this, QStringLiteral("cmdExit"), QStringLiteral("Esci"), looks::green,
+                              f::kExit);
     connect(start_, &QAbstractButton::clicked, this, [this] {
         if (hooks_.start)
             hooks_.start();

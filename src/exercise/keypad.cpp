@@ -3,6 +3,7 @@
 #include "exercise_layout.h"
 #include "fonts.h"
 #include "picture_button.h"
+#include "widget_factory.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -27,15 +28,6 @@ void paintLeftArrow(QPainter &p, const QRectF &r, const QColor &ink) {
     p.drawPath(path);
 }
 
-PictureButton *makeKey(QWidget *parent, const QString &name, const QString &word,
-                       const ButtonLook &look, const QRect &where) {
-    auto *b = new PictureButton(word, look, parent);
-    b->setObjectName(name);
-    b->setGeometry(where);
-    // Clicking a key must leave the caret in the box it types into.
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
 } // namespace
 
 Keypad::Keypad(QWidget *parent) : QGroupBox(QStringLiteral("Tastierino numerico"), parent) {
@@ -52,17 +44,18 @@ Keypad::Keypad(QWidget *parent) : QGroupBox(QStringLiteral("Tastierino numerico"
 
     for (int d = 0; d <= 9; ++d) {
         const QString text = QString::number(d);
-        digits_[d] = makeKey(this, QStringLiteral("Cmd_%1").arg(d), text, looks::pink,
-                             layout::keypad::kDigit[d]);
+        digits_[d] = makePictureButton(this, QStringLiteral("Cmd_%1").arg(d), text, looks::pink,
+                                       layout::keypad::kDigit[d]);
         connect(digits_[d], &QAbstractButton::clicked, this,
                 [this, d, text] { emit keyClicked(Qt::Key_0 + d, text); });
     }
-    backspace_ = makeKey(this, QStringLiteral("Cmd_backspace"), QStringLiteral("Cancella"),
-                         looks::lavender, layout::keypad::kBackspace);
+    backspace_ =
+        makePictureButton(this, QStringLiteral("Cmd_backspace"), QStringLiteral("Cancella"),
+                          looks::lavender, layout::keypad::kBackspace);
     backspace_->setSymbol(paintLeftArrow);
     connect(backspace_, &QAbstractButton::clicked, this,
             [this] { emit keyClicked(Qt::Key_Backspace, QStringLiteral("\b")); });
-    ok_ = makeKey(this, QStringLiteral("Cmd_invio"), QStringLiteral("OK"), looks::red,
-                  layout::keypad::kOk);
+    ok_ = makePictureButton(this, QStringLiteral("Cmd_invio"), QStringLiteral("OK"), looks::red,
+                            layout::keypad::kOk);
     connect(ok_, &QAbstractButton::clicked, this, &Keypad::okClicked);
 }

@@ -3,12 +3,14 @@
 #include "app_context.h"
 #include "dune_picture.h"
 #include "exercise_screens.h"
+#include "exposure_report.h"
 #include "fonts.h"
 #include "hand_picture.h"
 #include "info_window.h"
 #include "picture_button.h"
 #include "speaker_check.h"
 #include "start_layout.h"
+#include "widget_factory.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,8 +18,6 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
-#include <chrono>
-#include <cstdio>
 
 #ifndef QUIVELLE_VERSION_MAJOR
 #define QUIVELLE_VERSION_MAJOR 0
@@ -34,16 +34,8 @@ const QColor kDarkTeal(0x04, 0x40, 0x48);
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
                   qreal points, bool bold, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(startLayout::rectOf(name));
-    QFont font(QString::fromLatin1(kComicFace));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
+    QLabel *label = makeComicLabel(parent, QString::fromLatin1(name), text,
+                                   startLayout::rectOf(name), {colour, points, bold});
     label->setAlignment(align);
     // The dune shows through every label, and through the gap beside each shadow copy.
     label->setAutoFillBackground(false);
@@ -65,35 +57,6 @@ HandPicture *makeHand(QWidget *parent, const char *name) {
     return hand;
 }
 
-// For start-up measurements: with QUIVELLE_REPORT_SHOWN set, prints the wall-clock time
-// (nanoseconds since the epoch) once the window has first been put on the screen; with
-// the value "quit" the program then ends.
-class ShownReporter : public QObject {
-  public:
-    explicit ShownReporter(QWindow *window) : QObject(window) { window->installEventFilter(this); }
-
-  protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        auto *window = static_cast<QWindow *>(watched);
-        if (event->type() == QEvent::Expose && window->isExposed()) {
-            window->removeEventFilter(this);
-            // Queued, so the line comes after the window has painted its first frame.
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    const auto now = std::chrono::system_clock::now().time_since_epoch();
-                    std::printf("shown %lld\n",
-                                static_cast<long long>(std::chrono::nanoseconds(now).count()));
-                    std::fflush(stdout);
-                    if (qgetenv("QUIVELLE_REPORT_SHOWN") == "quit")
-                        QApplication::exit(0);
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 } // namespace
 
 QWidget *openStartMenu(AppContext &ctx) {
@@ -101,10 +64,7 @@ QWidget *openStartMenu(AppContext &ctx) {
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quivelle"));
     auto *menu = new StartMenu(ctx);
-    if (qEnvironmentVariableIsSet("QUIVELLE_REPORT_SHOWN")) {
-        menu->winId(); // creates the native window, so its first exposure can be watched
-        new ShownReporter(menu->windowHandle());
-    }
+    ExposureReport::watch(menu);
     menu->showAndActivate();
     return menu;
 }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+#include <chrono>
+#include <cstdio>
+
+// For start-up measurements (bench/startup): with QUIVELLE_REPORT_SHOWN set, prints the
+// wall-clock time (nanoseconds since the epoch) once window has first been put on the
+// screen; with the value "quit" the program then ends. Header-only, so the bare window
+// the benchmark compares with reports in exactly the same way without linking the program.
+class ExposureReport : public QObject {
+  public:
+    static void watch(QWidget *window) {
+        if (!qEnvironmentVariableIsSet("QUIVELLE_REPORT_SHOWN"))
+            return;
+        window->winId(); // creates the native window, so its first exposure can be watched
+        new ExposureReport(window->windowHandle());
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *window = static_cast<QWindow *>(watched);
+        if (event->type() == QEvent::Expose && window->isExposed()) {
+            window->removeEventFilter(this);
+            // Queued, so the line comes after the window has painted its first frame.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const auto now = std::chrono::system_clock::now().time_since_epoch();
+                    std::printf("shown %lld\n",
+                                static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                    std::fflush(stdout);
+                    if (qgetenv("QUIVELLE_REPORT_SHOWN") == "quit")
+                        QCoreApplication::exit(0);
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    explicit ExposureReport(QWindow *window) : QObject(window) { window->installEventFilter(this); }
+};
