@@ -22,6 +22,9 @@ class SoundPlayer {
     virtual ~SoundPlayer() = default;
     // Starts the clip and returns at once; a new clip cuts off the one playing.
     virtual void play(int cue, const QByteArray &clip) = 0;
+    // Gets ready to play without a delay at the first cue. Called once the start menu is on
+    // the screen, so the preparation neither slows the start nor the pupil's first click.
+    virtual void warmUp() {}
 };
 
 // The clip of a cue as built into the program (a whole RIFF WAV file); empty for an
@@ -42,6 +45,7 @@ class SpeakerPlayer : public SoundPlayer {
     explicit SpeakerPlayer(QStringList extraDirs = {});
     ~SpeakerPlayer() override;
     void play(int cue, const QByteArray &clip) override;
+    void warmUp() override { open(); }
     // Whether the first cue found and loaded the module.
     bool moduleLoaded() const { return moduleLoaded_; }
 

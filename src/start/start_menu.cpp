@@ -27,6 +27,7 @@
 #endif
 
 namespace {
+constexpr int kSpeakerWarmUpMs = 400;
 const QColor kYellow(0xff, 0xf0, 0x30);
 const QColor kDarkGreen(0x0c, 0x4a, 0x14);
 const QColor kCyan(0x30, 0xf0, 0xff);
@@ -66,6 +67,12 @@ QWidget *openStartMenu(AppContext &ctx) {
     auto *menu = new StartMenu(ctx);
     ExposureReport::watch(menu);
     menu->showAndActivate();
+    // Loading the audio libraries takes a moment: do it while the pupil is still reading
+    // the menu rather than at the first click.
+    QTimer::singleShot(kSpeakerWarmUpMs, menu, [&ctx] {
+        if (ctx.sound)
+            ctx.sound->warmUp();
+    });
     return menu;
 }
 

@@ -125,6 +125,15 @@ class TestSound : public QObject {
         QVERIFY(t.elapsed() < 5000);
     }
 
+    void warmingUpLoadsTheModuleBeforeAnyCue() {
+        SpeakerPlayer speakers({QStringLiteral(QUIVELLE_BINARY_DIR)});
+        speakers.warmUp();
+        QVERIFY(speakers.moduleLoaded());
+        speakers.warmUp(); // a second warm-up changes nothing
+        speakers.play(CueClick, {});
+        QVERIFY(speakers.moduleLoaded());
+    }
+
     void speakersWithoutModuleAreSilent() {
         SpeakerPlayer speakers({QStringLiteral("/nonexistent")});
         speakers.play(CueClick, clipBytes(CueClick));

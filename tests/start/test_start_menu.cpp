@@ -70,6 +70,14 @@ class TestStartMenu : public QObject {
         program.reset();
     }
 
+    void shouldWarmUpTheSpeakersOnceAfterShowingWithoutPlaying() {
+        QCOMPARE(program->player.warmUps, 0);
+        QTRY_COMPARE(program->player.warmUps, 1);
+        QTest::qWait(200);
+        QCOMPARE(program->player.warmUps, 1);
+        QVERIFY(program->player.cues.isEmpty());
+    }
+
     void shouldOpenWithWindowCaptionAndClientArea() {
         QCOMPARE(menu->objectName(), QStringLiteral("frmStart"));
         QCOMPARE(menu->windowTitle(), QStringLiteral("Operazioni con le quivelle"));

@@ -11,12 +11,14 @@
 class RecordingPlayer : public SoundPlayer {
   public:
     void play(int cue, const QByteArray &) override { cues.append(cue); }
+    void warmUp() override { ++warmUps; }
     QList<int> takeCues() {
         QList<int> out = cues;
         cues.clear();
         return out;
     }
     QList<int> cues;
+    int warmUps = 0;
 };
 
 // Replays the numbers it is given (then 0.0); counts the reseeds it was asked for.
