@@ -5,7 +5,11 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
+    // The program takes no command line: Qt sees only the program's name, so no option
+    // can change how the screens look or behave.
+    (void)argc;
+    int onlyProgramName = 1;
+    QApplication app(onlyProgramName, argv);
     SpeakerPlayer speakers;
     ClockRandomSource random;
     AppContext ctx;

@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -63,6 +64,15 @@ void PictureButton::setSymbol(SymbolPainter symbol) {
 
 QSize PictureButton::sizeHint() const {
     return QSize(100, 33);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent *) {

@@ -48,6 +48,8 @@ class PictureButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent *event) override;
+    // Enter presses a focused button, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     QString word_;

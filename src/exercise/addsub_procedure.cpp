@@ -8,6 +8,7 @@
 #include "picture_button.h"
 #include "random_source.h"
 #include "range_options.h"
+#include "widget_factory.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,21 +17,16 @@ namespace {
 const QString kSemplifica = QStringLiteral("Semplifica in verticale");
 
 QLabel *makeSign(QWidget *parent, const char *name, const QString &sign, const QRect &where) {
-    auto *l = new QLabel(sign, parent);
-    l->setObjectName(QString::fromUtf8(name));
-    l->setGeometry(where);
+    QLabel *l = makeComicLabel(parent, QString::fromUtf8(name), sign, where,
+                               {parent->palette().color(QPalette::WindowText), 21.75, true});
     l->setAlignment(Qt::AlignCenter);
-    QFont f(QString::fromLatin1(kComicFace));
-    f.setPointSizeF(21.75);
-    f.setBold(true);
-    l->setFont(f);
     return l;
 }
 
 void makeBar(QWidget *parent, int index, const layout::addsub::Bar &bar) {
     auto *line = new QLabel(parent);
     line->setObjectName(QStringLiteral("Line%1").arg(index));
-    line->setGeometry(bar.x1, bar.y, bar.x2 - bar.x1, 2);
+    line->setGeometry(bar.x1, bar.y, bar.x2 - bar.x1 + 1, 2); // both ends are drawn
     line->setAutoFillBackground(true);
     QPalette pal = line->palette();
     pal.setColor(QPalette::Window, Qt::black);

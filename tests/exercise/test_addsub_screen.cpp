@@ -37,6 +37,7 @@ class TestAddSubScreen : public QObject {
     void repeatIsNotScored();
     void solutionMidExerciseFillsEveryBoxAndCountsNothing();
     void enterActsOnlyWhileOkCanBeClicked();
+    void enterOnAvvioStartsTheNextProblem();
     void focusRuleWaitsForTheAnswersOfTheStep();
     void focusRuleJumpsFromStepThreeToFive();
     void screenAgreesWithThePlan();
@@ -267,9 +268,8 @@ void TestAddSubScreen::enterActsOnlyWhileOkCanBeClicked() {
         d.answer(a);
     QCOMPARE(d.passo(), 12);
     d.cues();
-    d.enter(); // finished, no current box
     d.step(11)->setFocus();
-    d.enter(); // even from the box just answered
+    d.enter(); // finished: not even the box just answered is checked again
     QCOMPARE(d.passo(), 12);
     QCOMPARE(d.cues(), QList<int>{});
     QCOMPARE(d.label("lblFatte"), QStringLiteral(" 1"));
@@ -286,6 +286,24 @@ void TestAddSubScreen::enterActsOnlyWhileOkCanBeClicked() {
     for (int k = 5; k <= 11; ++k)
         QVERIFY(!d.step(k)->text().isEmpty());
     QCOMPARE(d.cues(), QList<int>{});
+    QCOMPARE(d.label("lblFatte"), QStringLiteral(" 1"));
+    QCOMPARE(d.label("lblErrori"), QStringLiteral(" 0"));
+}
+
+// A finished exercise leaves the focus on "Avvio": Enter, like Space, presses it and the
+// next problem starts, with nothing counted for the one just done.
+void TestAddSubScreen::enterOnAvvioStartsTheNextProblem() {
+    ExerciseDriver d;
+    QVERIFY(d.startProblem(false, 1, 2, 1, 2));
+    for (int a : {2, 1, 1, 2, 2, 1, 1})
+        d.answer(a);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdAvvio"));
+    d.cues();
+    d.scriptProblem(2, 4, 1, 6);
+    d.enter();
+    QCOMPARE(d.passo(), 1);
+    QCOMPARE(d.cues(), QList<int>{105});
+    QCOMPARE(d.label("lblAvviate"), QStringLiteral(" 2"));
     QCOMPARE(d.label("lblFatte"), QStringLiteral(" 1"));
     QCOMPARE(d.label("lblErrori"), QStringLiteral(" 0"));
 }
