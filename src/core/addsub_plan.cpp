@@ -18,22 +18,20 @@ AddSubPlan planAddSub(bool subtract, int num1, int den1, int num2, int den2) {
         p.order[p.count++] = int8_t(box);
         p.answer[box] = int16_t(value);
     };
-    const int g1 = gcd(num1, den1);
-    p.reduceFirst = g1 > 1;
-    if (p.reduceFirst) {
-        num1 /= g1;
-        den1 /= g1;
-        ask(1, num1);
-        ask(2, den1);
-    }
-    const int g2 = gcd(num2, den2);
-    p.reduceSecond = g2 > 1;
-    if (p.reduceSecond) {
-        num2 /= g2;
-        den2 /= g2;
-        ask(3, num2);
-        ask(4, den2);
-    }
+    // A fraction in lowest terms is left alone; otherwise both its terms are asked,
+    // divided by their greatest common divisor, in the two boxes from firstBox.
+    auto reduce = [&ask](int &num, int &den, int firstBox) {
+        const int g = gcd(num, den);
+        if (g <= 1)
+            return false;
+        num /= g;
+        den /= g;
+        ask(firstBox, num);
+        ask(firstBox + 1, den);
+        return true;
+    };
+    p.reduceFirst = reduce(num1, den1, 1);
+    p.reduceSecond = reduce(num2, den2, 3);
     const int common = den1 / gcd(den1, den2) * den2;
     const int x = num1 * (common / den1);
     const int y = num2 * (common / den2);
