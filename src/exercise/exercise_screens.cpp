@@ -2,15 +2,18 @@
 
 #include "addsub_procedure.h"
 #include "app_context.h"
+#include "division_procedure.h"
 #include "exercise_frame.h"
 #include "keypad.h"
-#include "picture_button.h"
+#include "multiplication_procedure.h"
+#include "pupil_entry_frame.h"
 #include "pupil_entry_screen.h"
 #include "range_options.h"
 
 #include <QPointer>
 
 namespace {
+// The only place that pairs an operation with a problem source.
 struct ScreenRow {
     Operation op;
     ProblemSource source;
@@ -32,23 +35,42 @@ constexpr ScreenRow kScreens[] = {
 
 QPointer<QWidget> openScreen;
 
+Procedure *makeProcedure(ExerciseFrame &frame, Operation op, bool pupilEntry) {
+    switch (op) {
+    case Operation::Addition:
+        return new AddSubProcedure(frame, false);
+    case Operation::Subtraction:
+        return new AddSubProcedure(frame, true);
+    case Operation::Multiplication:
+        return new MultiplicationProcedure(frame, pupilEntry);
+    case Operation::Division:
+        break;
+    }
+    return new DivisionProcedure(frame, pupilEntry);
+}
+
+EntrySign signOf(Operation op) {
+    switch (op) {
+    case Operation::Addition:
+        return EntrySign::Plus;
+    case Operation::Subtraction:
+        return EntrySign::Minus;
+    case Operation::Multiplication:
+        return EntrySign::Times;
+    case Operation::Division:
+        break;
+    }
+    return EntrySign::Divide;
+}
+
 // The random screens: range frames on the left, "fino a 25" in both, keypad off until
 // the first "Avvio".
-void attachRanges(ExerciseFrame &frame, AddSubProcedure *addSub) {
-    std::function<void()> reset;
-    if (addSub)
-        reset = [addSub] { addSub->AzzeraSchermo(); };
-    else // the multiplication and division working areas are not built yet
-        reset = [&frame] {
-            frame.solutionButton()->setEnabled(false);
-            frame.repeatButton()->setEnabled(false);
-            frame.keypadFrame()->setEnabled(false);
-        };
-    auto *ranges = new RangeOptions(frame.context(), &frame, reset);
+void attachRanges(ExerciseFrame &frame, Procedure &procedure) {
+    auto *ranges =
+        new RangeOptions(frame.context(), &frame, [&procedure] { procedure.clearProblem(); });
     ranges->selectDefaults();
     frame.keypadFrame()->setEnabled(false);
-    if (addSub)
-        frame.hooks().start = [addSub] { addSub->startRandom(); };
+    frame.hooks().start = [&procedure] { procedure.startRandom(); };
 }
 } // namespace
 
@@ -63,13 +85,12 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
 
     auto *frame = new ExerciseFrame(ctx, row->kind, startMenu);
     frame->load();
-    AddSubProcedure *addSub = nullptr;
-    if (op == Operation::Addition || op == Operation::Subtraction)
-        addSub = new AddSubProcedure(*frame, op == Operation::Subtraction);
-    if (source == ProblemSource::Computer)
-        attachRanges(*frame, addSub);
+    const bool pupilEntry = source == ProblemSource::Pupil;
+    Procedure *procedure = makeProcedure(*frame, op, pupilEntry);
+    if (pupilEntry)
+        new PupilEntryScreen(*frame, signOf(op), *procedure);
     else
-        attachPupilEntry(*frame, op, addSub);
+        attachRanges(*frame, *procedure);
 
     openScreen = frame;
     frame->showAndActivate();

@@ -75,11 +75,60 @@ class ExerciseDriver {
         click(QStringLiteral("Cmd_invio"));
     }
 
+    // Types value on the keypad, forgets the keys' clicks, then confirms with OK or Enter,
+    // so that cues() tells what the check played.
+    void confirm(const QString &value, bool useEnter = false) {
+        keypadType(value);
+        cues();
+        if (useEnter)
+            enter();
+        else
+            click(QStringLiteral("Cmd_invio"));
+    }
+
     // Scripts the draws of one problem in the ranges "fino a max".
     void scriptProblem(int n1, int d1, int n2, int d2, int numMax = 25, int denMax = 25) {
         for (double r :
              {drawFor(n1, numMax), drawFor(d1, denMax), drawFor(n2, numMax), drawFor(d2, denMax)})
             program.random.script.push_back(r);
+    }
+    // Opens a pupil-entry screen as the start menu does after "da te".
+    bool openTyped(Operation op) {
+        program.ctx.state.Modo = 1;
+        return open(op, ProblemSource::Pupil);
+    }
+    // Selects each entry box with a click and types its number on the keypad.
+    void typeProblem(const QList<int> &operands) {
+        const char *const entries[] = {"txtInsNum1", "txtInsDen1", "txtInsNum2", "txtInsDen2"};
+        for (int i = 0; i < 4; ++i) {
+            QTest::mouseClick(box(QLatin1String(entries[i])), Qt::LeftButton);
+            settle();
+            keypadType(QString::number(operands[i]));
+        }
+    }
+    // Opens the screen of op and source and starts n1/d1 op n2/d2 there, drawn or typed.
+    bool startOn(Operation op, ProblemSource source, const QList<int> &operands) {
+        const QString start = op == Operation::Division ? "cmdStartDiv" : "cmdAvvio";
+        if (source == ProblemSource::Pupil) {
+            if (!openTyped(op))
+                return false;
+            typeProblem(operands);
+        } else {
+            if (!open(op))
+                return false;
+            scriptProblem(operands[0], operands[1], operands[2], operands[3]);
+        }
+        cues();
+        click(start);
+        return true;
+    }
+    // The boxes of the working area that are greyed, in the order of names.
+    QStringList greyed(const QStringList &names) const {
+        QStringList out;
+        for (const QString &n : names)
+            if (QLineEdit *b = box(n); b && !b->isEnabled())
+                out << n;
+        return out;
     }
     // Opens the screen of the operation and starts the problem n1/d1 op n2/d2 on it.
     bool startProblem(bool subtract, int n1, int d1, int n2, int d2) {

@@ -100,6 +100,8 @@ ExerciseFrame::~ExerciseFrame() {
 }
 
 void ExerciseFrame::load() {
+    // A repeat left unfinished on another screen is over: a start here is a new exercise.
+    ctx_.state.RipetizioneInCorso = 0;
     ctx_.state.Eseguite = 0;
     ctx_.state.Errori = 0;
     ctx_.state.Avviate = 0;
@@ -170,6 +172,12 @@ void ExerciseFrame::showCounters() {
 QLineEdit *ExerciseFrame::keypadTargetBox() const {
     if (hooks_.keypadTarget)
         return hooks_.keypadTarget();
+    return workTargetBox();
+}
+
+QLineEdit *ExerciseFrame::workTargetBox() const {
+    if (hooks_.workTarget)
+        return hooks_.workTarget();
     return txtFraz(ctx_.state.Passo);
 }
 

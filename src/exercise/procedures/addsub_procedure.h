@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QObject>
+#include "procedure.h"
+
 #include <QString>
 
 class ExerciseFrame;
@@ -14,10 +15,7 @@ struct SharedState;
 // sees it, in the enabled state of its boxes, and every step reads its numbers back from
 // the boxes, so what is on screen is the whole record of the exercise.
 //
-// The random screens set the frame's start hook to startRandom(). A pupil-entry screen
-// does its own start: AzzeraSchermo(), its checks, Num1..Den2 and the operand boxes
-// filled, then startWithOperands().
-class AddSubProcedure : public QObject {
+class AddSubProcedure : public Procedure {
     Q_OBJECT
   public:
     AddSubProcedure(ExerciseFrame &frame, bool subtract);
@@ -26,11 +24,13 @@ class AddSubProcedure : public QObject {
 
     // "Avvio" of the random screens: draws a problem (subtraction redraws until the
     // difference is not negative), puts it on screen and asks the first step.
-    void startRandom();
-    // Picks the first step of the problem now in the operand boxes and gives it the focus.
-    void startWithOperands();
+    void startRandom() override;
+    // A typed problem needs all four entries, none 0; a subtraction whose first fraction
+    // is the smaller is refused as well.
+    bool admits(const EnteredProblem &problem) override;
+    void startWithOperands() override;
 
-    void AzzeraSchermo();
+    void AzzeraSchermo() override;
     void SemplificaVerticale1();
     void SemplificaVerticale2();
     void ScegliPrimoPasso();
@@ -45,14 +45,9 @@ class AddSubProcedure : public QObject {
     // "Ripeti": the same problem again, unscored.
     void repeat();
 
-    // Reads a box as the step procedures do: the number formed by its leading digits,
-    // blanks ignored; empty or no digits reads as 0.
-    static long boxValue(const QLineEdit *box);
-    // Converts a whole entry as the check does: blanks around it and leading zeros allowed,
-    // otherwise only digits; false when the text is no whole number that fits a step box.
-    static bool entryValue(const QString &text, int &value);
-
   private:
+    // Picks the first step of the problem now in the operand boxes and gives it the focus.
+    void firstStep();
     void semplificaVerticale(int which);
     void drawFractions();
     void showOperands();

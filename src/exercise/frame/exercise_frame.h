@@ -23,12 +23,12 @@ class QLineEdit;
 //  - The problem source sits in sourceArea() on the left: the range frames of the random
 //    screens, or the entry frame of the pupil-entry screens.
 //  - hooks() says what the buttons do. The operation sets check, solution and repeat;
-//    start is set by whoever owns the problem source (on the random addition screen the
-//    procedure draws; a pupil-entry screen checks its entry boxes, copies them into
-//    Num1..Den2 and the operand boxes, then calls the procedure's startWithOperands()).
-//  - keypadTarget, when set, picks the box the keypad types into (a pupil-entry screen
-//    returns its entry box while Modo = 1); unset, it is txtFraz(Passo). When the target
-//    is nullptr a key only clicks.
+//    start is set by the problem source, which calls the screen's Procedure.
+//  - workTarget, set by an operation whose keypad does not always feed txtFraz(Passo),
+//    picks the box of the working area the keypad types into (a division's rewrite box).
+//  - keypadTarget, when set by the problem source, picks the box the keypad types into
+//    (a pupil-entry screen returns its entry box while Modo = 1, else the working area's).
+//    When the target is nullptr a key only clicks.
 //  - focusRuleJumped runs after the focus rule moved from step 3 to step 5 (addition and
 //    subtraction work out the common denominator there).
 //  - leaving runs when "Esci" is pressed, after the start menu is shown again and before
@@ -49,6 +49,7 @@ class ExerciseFrame : public ProgramWindow {
         std::function<void()> check;
         std::function<void()> solution;
         std::function<void()> repeat;
+        std::function<QLineEdit *()> workTarget;
         std::function<QLineEdit *()> keypadTarget;
         std::function<void()> focusRuleJumped;
         std::function<void()> leaving;
@@ -88,8 +89,9 @@ class ExerciseFrame : public ProgramWindow {
     void setNotice(const QString &text);
     // Shows Avviate, Eseguite and Errori from the shared state.
     void showCounters();
-    // The box the keypad types into now.
+    // The box the keypad types into now, and the one of the working area it feeds.
     QLineEdit *keypadTargetBox() const;
+    QLineEdit *workTargetBox() const;
     // "OK" as the Enter key sees it: runs the check only while OK can be clicked.
     void pressEnter();
 

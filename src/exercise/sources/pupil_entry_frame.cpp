@@ -89,9 +89,13 @@ PupilEntryFrame::PupilEntryFrame(EntrySign sign, QWidget *parent) : QGroupBox(pa
 
     QPalette ink = palette();
     ink.setColor(QPalette::WindowText, Qt::black);
-    for (const QRect &where : entrylayout::kBar) {
+    // The division screen's two bars are known by name; the others' are not named.
+    const char *const barNames[] = {"Line7", "Line6"};
+    for (int i = 0; i < 2; ++i) {
         auto *bar = new QWidget(this);
-        bar->setGeometry(where);
+        if (sign == EntrySign::Divide)
+            bar->setObjectName(QString::fromLatin1(barNames[i]));
+        bar->setGeometry(entrylayout::kBar[i]);
         bar->setAutoFillBackground(true);
         QPalette p;
         p.setColor(QPalette::Window, Qt::black);

@@ -1,6 +1,8 @@
 #include "addsub_procedure.h"
 
 #include "app_context.h"
+#include "box_values.h"
+#include "entry_rules.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
 #include "fonts.h"
@@ -8,34 +10,17 @@
 #include "picture_button.h"
 #include "random_source.h"
 #include "range_options.h"
-#include "widget_factory.h"
+#include "working_area.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
 const QString kSemplifica = QStringLiteral("Semplifica in verticale");
-
-QLabel *makeSign(QWidget *parent, const char *name, const QString &sign, const QRect &where) {
-    QLabel *l = makeComicLabel(parent, QString::fromUtf8(name), sign, where,
-                               {parent->palette().color(QPalette::WindowText), 21.75, true});
-    l->setAlignment(Qt::AlignCenter);
-    return l;
-}
-
-void makeBar(QWidget *parent, int index, const layout::addsub::Bar &bar) {
-    auto *line = new QLabel(parent);
-    line->setObjectName(QStringLiteral("Line%1").arg(index));
-    line->setGeometry(bar.x1, bar.y, bar.x2 - bar.x1 + 1, 2); // both ends are drawn
-    line->setAutoFillBackground(true);
-    QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    line->setPalette(pal);
-}
 } // namespace
 
 AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
-    : QObject(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state),
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state),
       subtract_(subtract) {
     namespace a = layout::addsub;
     frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), a::kNum1),
@@ -45,53 +30,17 @@ AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
     for (int k = 1; k <= 11; ++k)
         frame.setStepBox(k, frame.makeBox(QStringLiteral("txtFraz(%1)").arg(k), a::kStep[k]));
     const QString sign = subtract ? QStringLiteral("-") : QStringLiteral("+");
-    makeSign(&frame, "lblPiù", sign, a::kOperator);
-    makeSign(&frame, "Label1", sign, a::kRowOperator);
-    makeSign(&frame, "Label2", QStringLiteral("="), a::kEquals);
+    makeSign(&frame, QStringLiteral("lblPiù"), sign, a::kOperator);
+    makeSign(&frame, QStringLiteral("Label1"), sign, a::kRowOperator);
+    makeSign(&frame, QStringLiteral("Label2"), QStringLiteral("="), a::kEquals);
     for (int i = 0; i < int(a::kBars.size()); ++i)
-        makeBar(&frame, i + 1, a::kBars[i]);
+        makeBar(&frame, QStringLiteral("Line%1").arg(i + 1), a::kBars[i]);
 
     ExerciseFrame::Hooks &h = frame.hooks();
     h.check = [this] { check(); };
     h.solution = [this] { solution(); };
     h.repeat = [this] { repeat(); };
     h.focusRuleJumped = [this] { DenominatoreComune(); };
-}
-
-long AddSubProcedure::boxValue(const QLineEdit *box) {
-    long v = 0;
-    bool negative = false;
-    bool seenDigit = false;
-    for (const QChar c : box->text()) {
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
-            continue;
-        if (!seenDigit && !negative && c == QLatin1Char('-')) {
-            negative = true;
-            continue;
-        }
-        if (!c.isDigit() || c.unicode() > '9')
-            break;
-        seenDigit = true;
-        if (v < 100000000L)
-            v = v * 10 + (c.unicode() - '0');
-    }
-    return negative ? -v : v;
-}
-
-bool AddSubProcedure::entryValue(const QString &text, int &value) {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return false;
-    long v = 0;
-    for (const QChar c : t) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-        v = v * 10 + (c.unicode() - '0');
-        if (v > 32767) // beyond any answer a step box can expect
-            return false;
-    }
-    value = int(v);
-    return true;
 }
 
 void AddSubProcedure::write(int box, long value, bool leadingBlank) {
@@ -261,13 +210,41 @@ void AddSubProcedure::startRandom() {
         ctx_.suona(CueRight);
         drawFractions();
     }
-    startWithOperands();
+    firstStep();
     s_.EsercizioRipetuto = 0;
     ++s_.Avviate;
     frame_.showCounters();
 }
 
+bool AddSubProcedure::admits(const EnteredProblem &p) {
+    if (subtract_)
+        s_.Passo = 0; // whether or not the start succeeds
+    const bool firstSmaller = subtract_ && p.verdict == StartVerdict::Accepted &&
+                              fractionLess(p.num1, p.den1, p.num2, p.den2);
+    if (p.verdict != StartVerdict::Accepted || firstSmaller) {
+        ctx_.suona(CueWrong);
+        return false;
+    }
+    return true;
+}
+
 void AddSubProcedure::startWithOperands() {
+    if (!subtract_) {
+        s_.Passo = 0;
+        s_.EsercizioRipetuto = 0;
+    }
+    ctx_.suona(CueRight);
+    frame_.keypadFrame()->setEnabled(true);
+    frame_.solutionButton()->setEnabled(true);
+    showOperands();
+    firstStep();
+    if (subtract_)
+        s_.EsercizioRipetuto = 0;
+    ++s_.Avviate;
+    frame_.showCounters();
+}
+
+void AddSubProcedure::firstStep() {
     SemplificaVerticale1();
     ScegliPrimoPasso();
 }
@@ -368,7 +345,6 @@ void AddSubProcedure::repeat() {
     AzzeraSchermo();
     frame_.solutionButton()->setEnabled(true);
     showOperands();
-    SemplificaVerticale1();
-    ScegliPrimoPasso();
+    firstStep();
     s_.EsercizioRipetuto = 1;
 }

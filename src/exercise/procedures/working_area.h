@@ -1,0 +1,19 @@
+#pragma once
+
+#include "exercise_layout.h"
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Pieces the operations draw their working areas with.
+
+// A fraction bar named name (Line1, ...).
+using layout::Bar;
+void makeBar(QWidget *parent, const QString &name, const Bar &bar);
+
+// An operator sign ("+", "x", ":", "=") in the handwriting face, centred in where.
+QLabel *makeSign(QWidget *parent, const QString &name, const QString &sign, const QRect &where,
+                 qreal points = 21.75, bool bold = true);

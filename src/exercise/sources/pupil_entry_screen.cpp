@@ -1,0 +1,94 @@
+#include "pupil_entry_screen.h"
+
+#include "app_context.h"
+#include "exercise_frame.h"
+#include "keypad.h"
+#include "picture_button.h"
+#include "procedure.h"
+#include "pupil_entry_frame.h"
+
+#include <QLineEdit>
+
+PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure)
+    : QObject(&frame), frame_(frame), procedure_(procedure) {
+    entry_ = new PupilEntryFrame(sign, &frame);
+    entry_->setGeometry(ExerciseFrame::sourceArea());
+    connect(entry_, &PupilEntryFrame::boxClicked, this, &PupilEntryScreen::select);
+    connect(entry_, &PupilEntryFrame::boxTooLong, this, [this](int campo) {
+        // After the key that made the entry too long has been handled in full, so the
+        // caret already stands behind the character it brought.
+        QMetaObject::invokeMethod(
+            this, [this, campo] { trimOverlong(campo); }, Qt::QueuedConnection);
+    });
+
+    ExerciseFrame::Hooks &hooks = frame.hooks();
+    hooks.start = [this] { start(); };
+    hooks.keypadTarget = [this] { return keypadTarget(); };
+    hooks.leaving = [&frame] {
+        SharedState &s = frame.context().state;
+        s.Modo = s.ModoSalvato;
+    };
+    load();
+}
+
+void PupilEntryScreen::load() {
+    SharedState &s = frame_.context().state;
+    s.ModoSalvato = s.Modo;
+    procedure_.AzzeraSchermo();
+    s.CampoIns = 1;
+    s.Passo = 1;
+    frame_.solutionButton()->setEnabled(false);
+    frame_.repeatButton()->setEnabled(false);
+    frame_.keypadFrame()->setEnabled(true);
+    frame_.okButton()->setEnabled(false);
+    entry_->showOnlyHand(1);
+}
+
+void PupilEntryScreen::select(int campo) {
+    SharedState &s = frame_.context().state;
+    s.Modo = 1;
+    entry_->showOnlyHand(campo);
+    frame_.solutionButton()->setEnabled(false);
+    frame_.repeatButton()->setEnabled(false);
+    frame_.okButton()->setEnabled(false);
+    frame_.keypadFrame()->setEnabled(true);
+    s.CampoIns = campo;
+}
+
+// The backspace key run on the entry that got too long. The box is named by the caller
+// rather than by CampoIns: a box reached with Tab and typed into from the keyboard is not
+// the selected one, and erasing the selected box instead would lose a good entry while
+// leaving three digits in the other.
+void PupilEntryScreen::trimOverlong(int campo) {
+    QLineEdit *box = entry_->box(campo);
+    // Several keys may have been queued behind the one that overflowed; each trim looks
+    // afresh, so no good character is taken away.
+    if (box->text().size() <= 2)
+        return;
+    frame_.context().suona(CueClick);
+    box->backspace();
+}
+
+QLineEdit *PupilEntryScreen::keypadTarget() const {
+    const SharedState &s = frame_.context().state;
+    if (s.Modo == 1)
+        return s.CampoIns >= 1 && s.CampoIns <= 4 ? entry_->box(s.CampoIns) : nullptr;
+    return frame_.workTargetBox();
+}
+
+void PupilEntryScreen::start() {
+    SharedState &s = frame_.context().state;
+    procedure_.AzzeraSchermo();
+    entry_->showAllHands();
+    const EnteredProblem p = entry_->readEntries(false);
+    if (!procedure_.admits(p))
+        return; // the entries stay as typed, to be corrected
+    frame_.okButton()->setEnabled(true);
+    s.Modo = 2;
+    s.Num1 = p.num1;
+    s.Den1 = p.den1;
+    s.Num2 = p.num2;
+    s.Den2 = p.den2;
+    entry_->clearEntries();
+    procedure_.startWithOperands();
+}
