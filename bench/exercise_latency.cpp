@@ -1,11 +1,13 @@
-// Exercise screen latency: from the call that opens an exercise screen to the screen shown,
-// and from a keypad click to its digit in the box. Prints the median and the slowest of
-// each over a number of runs (default 40):
+// Exercise screen latency, on random problems drawn from the clock:
+//  - opening a screen until it is shown;
+//  - "Avvio" until the first box has the focus (on the multiplication and division
+//    screens the solution routine runs inside it);
+//  - the division's fourth rewrite box confirmed until the first product step has the
+//    focus (the solution routine again);
+//  - a keypad click until its digit is in the box.
+// Prints the median and the slowest of each over a number of runs (default 40):
 //
 //   xvfb-run -a build/bench/exercise_latency [runs]
-//
-// With --shot <file> [mid|done|solution] it instead saves a picture of the addition
-// screen in that state (2/4 + 1/6) and ends.
 
 #include "app_context.h"
 #include "exercise_screens.h"
@@ -18,7 +20,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <vector>
 
 namespace {
@@ -27,90 +28,98 @@ class SilentPlayer : public SoundPlayer {
     void play(int, const QByteArray &) override {}
 };
 
-// Fixed draws, so the pictures always show the same problem.
-class FixedRandom : public RandomSource {
-  public:
-    std::deque<double> script;
-    void reseed() override {}
-    double next() override {
-        if (script.empty())
-            return 0.5;
-        const double v = script.front();
-        script.pop_front();
-        return v;
+void click(QWidget *screen, const QString &name) {
+    QTest::mouseClick(screen->findChild<QAbstractButton *>(name), Qt::LeftButton);
+}
+
+struct Figure {
+    const char *what;
+    std::vector<double> ms;
+    void print() const {
+        std::vector<double> v = ms;
+        std::sort(v.begin(), v.end());
+        std::printf("  %-44s median %7.3f ms, slowest %7.3f ms (%zu runs)\n", what, v[v.size() / 2],
+                    v.back(), v.size());
     }
 };
 
-void click(QWidget *screen, const char *name) {
-    QTest::mouseClick(screen->findChild<QAbstractButton *>(QLatin1String(name)), Qt::LeftButton);
-    QCoreApplication::processEvents();
+double since(const QElapsedTimer &t) {
+    return t.nsecsElapsed() / 1e6;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+// Processes events until the focus is on box, as the pupil would see it arrive.
+void waitForFocus(QWidget *box) {
+    while (QApplication::focusWidget() != box)
+        QCoreApplication::processEvents();
 }
 
-int shot(AppContext &ctx, FixedRandom &random, const QString &file, const QString &state) {
+int measure(AppContext &ctx, Operation op, const char *name, int runs) {
     QWidget menu;
-    for (int v : {2, 4, 1, 6})
-        random.script.push_back((v - 0.5) / 25);
-    QWidget *screen = openExerciseScreen(ctx, Operation::Addition, ProblemSource::Computer, &menu);
-    if (!QTest::qWaitForWindowExposed(screen))
-        return 1;
-    click(screen, "cmdAvvio");
-    const char *keys[] = {"Cmd_1", "Cmd_invio", "Cmd_2", "Cmd_invio", "Cmd_6", "Cmd_invio",
-                          "Cmd_3", "Cmd_invio", "Cmd_1", "Cmd_invio", "Cmd_4", "Cmd_invio",
-                          "Cmd_6", "Cmd_invio", "Cmd_2", "Cmd_invio", "Cmd_3", "Cmd_invio"};
-    const int upTo = state == QLatin1String("done") ? 18 : 7; // mid: step 6 being typed
-    for (int i = 0; i < upTo; ++i)
-        click(screen, keys[i]);
-    if (state == QLatin1String("solution"))
-        click(screen, "cmdSoluzione");
-    QTest::qWait(200);
-    return screen->grab().save(file) ? 0 : 1;
+    Figure opened{"open -> shown", {}}, started{"Avvio -> first box focused", {}},
+        product{"4th rewrite OK -> first product step focused", {}},
+        typed{"keypad click -> digit in box", {}};
+    const bool division = op == Operation::Division;
+    const QString start = division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio");
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QWidget *screen = openExerciseScreen(ctx, op, ProblemSource::Computer, &menu);
+        if (!QTest::qWaitForWindowExposed(screen))
+            return 1;
+        opened.ms.push_back(since(t));
+
+        t.restart();
+        click(screen, start);
+        QWidget *first = division ? screen->findChild<QLineEdit *>(QStringLiteral("txtNum1"))
+                                  : screen->findChild<QLineEdit *>(
+                                        QStringLiteral("txtFraz(%1)").arg(ctx.state.Passo));
+        waitForFocus(first);
+        started.ms.push_back(since(t));
+
+        if (division) {
+            const SharedState &s = ctx.state;
+            for (int campo = 1; campo <= 4; ++campo) {
+                const QString boxes[] = {"txtNum1", "txtDen1", "txtNum2", "txtDen2"};
+                screen->findChild<QLineEdit *>(boxes[campo - 1])
+                    ->setText(QString::number(s.Reciproco[campo]));
+                t.restart();
+                click(screen, QStringLiteral("Cmd_invio"));
+            }
+            waitForFocus(
+                screen->findChild<QLineEdit *>(QStringLiteral("txtFraz(%1)").arg(s.Passo)));
+            product.ms.push_back(since(t));
+        }
+
+        auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        const QString before = box->text();
+        t.restart();
+        click(screen, QStringLiteral("Cmd_5"));
+        while (box->text() == before)
+            QCoreApplication::processEvents();
+        typed.ms.push_back(since(t));
+    }
+    std::printf("%s\n", name);
+    opened.print();
+    started.print();
+    if (division)
+        product.print();
+    typed.print();
+    return 0;
 }
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     SilentPlayer silent;
-    FixedRandom fixed;
     ClockRandomSource clock;
     AppContext ctx;
     ctx.sound = &silent;
-    const QStringList args = app.arguments();
-    if (args.size() >= 3 && args[1] == QLatin1String("--shot")) {
-        ctx.random = &fixed;
-        return shot(ctx, fixed, args[2], args.value(3, QStringLiteral("mid")));
-    }
     ctx.random = &clock;
+    const QStringList args = app.arguments();
     const int runs = args.size() > 1 ? std::max(1, args[1].toInt()) : 40;
-    QWidget menu;
-    std::vector<double> opened, typed;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        QWidget *screen =
-            openExerciseScreen(ctx, Operation::Addition, ProblemSource::Computer, &menu);
-        if (!QTest::qWaitForWindowExposed(screen))
-            return 1;
-        opened.push_back(t.nsecsElapsed() / 1e6);
-
-        click(screen, "cmdAvvio");
-        auto *box =
-            screen->findChild<QLineEdit *>(QStringLiteral("txtFraz(%1)").arg(ctx.state.Passo));
-        const QString before = box->text();
-        t.restart();
-        QTest::mouseClick(screen->findChild<QAbstractButton *>(QStringLiteral("Cmd_5")),
-                          Qt::LeftButton);
-        while (box->text() == before)
-            QCoreApplication::processEvents();
-        typed.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::printf("open exercise screen -> shown: median %.2f ms, slowest %.2f ms (%d runs)\n",
-                median(opened), *std::max_element(opened.begin(), opened.end()), runs);
-    std::printf("keypad click -> digit in box: median %.3f ms, slowest %.3f ms (%d runs)\n",
-                median(typed), *std::max_element(typed.begin(), typed.end()), runs);
-    return 0;
+    int failed = 0;
+    failed |= measure(ctx, Operation::Addition, "frmAdd", runs);
+    failed |= measure(ctx, Operation::Multiplication, "frmMolt", runs);
+    failed |= measure(ctx, Operation::Division, "frmDiv", runs);
+    return failed;
 }
