@@ -169,6 +169,29 @@ void ExerciseFrame::showCounters() {
     errori_->setText(counterText(ctx_.state.Errori));
 }
 
+void ExerciseFrame::wrongAnswer(QLineEdit *box) {
+    ctx_.suona(CueWrong);
+    if (ctx_.state.EsercizioRipetuto == 0) {
+        ++ctx_.state.Errori;
+        showCounters();
+    }
+    box->clear();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseFrame::completeExercise() {
+    setNotice(QStringLiteral("Missione compiuta"));
+    ctx_.suona(CueCompleted);
+    if (ctx_.state.EsercizioRipetuto == 0) {
+        ++ctx_.state.Eseguite;
+        showCounters();
+    }
+    solution_->setEnabled(false);
+    repeat_->setEnabled(true);
+    keypad_->setEnabled(false);
+    start_->setFocus(Qt::OtherFocusReason);
+}
+
 QLineEdit *ExerciseFrame::keypadTargetBox() const {
     if (hooks_.keypadTarget)
         return hooks_.keypadTarget();

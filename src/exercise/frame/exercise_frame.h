@@ -89,6 +89,12 @@ class ExerciseFrame : public ProgramWindow {
     void setNotice(const QString &text);
     // Shows Avviate, Eseguite and Errori from the shared state.
     void showCounters();
+    // A wrong answer in box: the wrong cue, one more error unless the exercise is a
+    // repeat, the box emptied and given the focus again.
+    void wrongAnswer(QLineEdit *box);
+    // The last step was right: "Missione compiuta", one more completed unless a repeat,
+    // the keypad and "Soluzione" off, "Ripeti" on, the focus on the start button.
+    void completeExercise();
     // The box the keypad types into now, and the one of the working area it feeds.
     QLineEdit *keypadTargetBox() const;
     QLineEdit *workTargetBox() const;

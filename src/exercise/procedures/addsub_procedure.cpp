@@ -188,12 +188,8 @@ void AddSubProcedure::showOperands() {
 
 void AddSubProcedure::drawFractions() {
     AzzeraSchermo();
-    Casuali(s_, *ctx_.random);
-    s_.Num1 = s_.NumCasuale;
-    s_.Den1 = s_.DenCasuale;
-    Casuali(s_, *ctx_.random);
-    s_.Num2 = s_.NumCasuale;
-    s_.Den2 = s_.DenCasuale;
+    drawFraction(s_, *ctx_.random, 1);
+    drawFraction(s_, *ctx_.random, 2);
     showOperands();
 }
 
@@ -260,13 +256,7 @@ void AddSubProcedure::check() {
     }
     int value = 0;
     if (!entryValue(box->text(), value) || value != s_.Risposte[k]) {
-        ctx_.suona(CueWrong);
-        if (s_.EsercizioRipetuto == 0) {
-            ++s_.Errori;
-            frame_.showCounters();
-        }
-        box->clear();
-        box->setFocus(Qt::OtherFocusReason);
+        frame_.wrongAnswer(box);
         return;
     }
     s_.Passo = k + 1;
@@ -286,7 +276,7 @@ void AddSubProcedure::check() {
     } else if (p == 10) {
         SemplificaRisultato();
         if (frame_.txtFraz(8)->isEnabled()) {
-            finish();
+            frame_.completeExercise();
         } else {
             frame_.txtFraz(10)->setFocus(Qt::OtherFocusReason);
             ctx_.suona(CueRight);
@@ -297,7 +287,7 @@ void AddSubProcedure::check() {
         ctx_.suona(CueRight);
         return;
     } else if (p == 12) {
-        finish();
+        frame_.completeExercise();
         return;
     }
     frame_.txtFraz(s_.Passo)->setFocus(Qt::OtherFocusReason);
@@ -309,19 +299,6 @@ void AddSubProcedure::check() {
         frame_.setNotice(QStringLiteral("Calcola"));
     }
     ctx_.suona(CueRight);
-}
-
-void AddSubProcedure::finish() {
-    frame_.setNotice(QStringLiteral("Missione compiuta"));
-    if (s_.EsercizioRipetuto == 0) {
-        ++s_.Eseguite;
-        frame_.showCounters();
-    }
-    frame_.solutionButton()->setEnabled(false);
-    frame_.repeatButton()->setEnabled(true);
-    frame_.keypadFrame()->setEnabled(false);
-    frame_.startButton()->setFocus(Qt::OtherFocusReason);
-    ctx_.suona(CueCompleted);
 }
 
 void AddSubProcedure::solution() {

@@ -52,7 +52,6 @@ class AddSubProcedure : public Procedure {
     void drawFractions();
     void showOperands();
     void write(int box, long value, bool leadingBlank = false);
-    void finish();
 
     ExerciseFrame &frame_;
     AppContext &ctx_;

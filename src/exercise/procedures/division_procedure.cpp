@@ -110,17 +110,11 @@ void DivisionProcedure::startRandom() {
     ctx_.suona(CueRight);
     AzzeraSchermo();
     const bool fresh = s_.RipetizioneInCorso == 0;
-    if (fresh) {
-        Casuali(s_, *ctx_.random);
-        s_.Num1 = s_.NumCasuale;
-        s_.Den1 = s_.DenCasuale;
-    }
+    if (fresh)
+        drawFraction(s_, *ctx_.random, 1);
     showGiven(1);
-    if (fresh) {
-        Casuali(s_, *ctx_.random);
-        s_.Num2 = s_.NumCasuale;
-        s_.Den2 = s_.DenCasuale;
-    }
+    if (fresh)
+        drawFraction(s_, *ctx_.random, 2);
     showGiven(3);
     beginRewrite();
     if (fresh) {
@@ -156,23 +150,17 @@ void DivisionProcedure::startWithOperands() {
 }
 
 void DivisionProcedure::repeat() {
-    if (!pupilEntry_) {
-        ctx_.suona(CueClick);
-        frame_.repeatButton()->setEnabled(false);
-        for (int k = 1; k <= 10; ++k)
-            frame_.txtFraz(k)->clear();
-        s_.PosSequenza = 0;
-        s_.EsercizioRipetuto = 1;
-        s_.RipetizioneInCorso = 1;
-        startRandom(); // draws nothing while the repeat is in progress
-        return;
-    }
-    AzzeraSchermo();
+    if (pupilEntry_)
+        AzzeraSchermo(); // the random screen's start does it
     ctx_.suona(CueClick);
     frame_.repeatButton()->setEnabled(false);
     s_.PosSequenza = 0;
     s_.EsercizioRipetuto = 1;
     s_.RipetizioneInCorso = 1;
+    if (!pupilEntry_) {
+        startRandom(); // draws nothing while the repeat is in progress
+        return;
+    }
     showGiven(1);
     showGiven(3);
     s_.FaseReciproco = 1;
@@ -197,13 +185,7 @@ void DivisionProcedure::checkRewrite() {
     }
     int value = 0;
     if (!entryValue(box->text(), value) || value != s_.Reciproco[s_.CampoDiv]) {
-        box->clear();
-        box->setFocus(Qt::OtherFocusReason);
-        ctx_.suona(CueWrong);
-        if (s_.EsercizioRipetuto == 0) {
-            ++s_.Errori;
-            frame_.showCounters();
-        }
+        frame_.wrongAnswer(box);
         return;
     }
     if (s_.CampoDiv < 4) {

@@ -36,12 +36,8 @@ void MultiplicationProcedure::startRandom() {
     ctx_.suona(CueClick);
     AzzeraSchermo();
     // A multiplication is never a repeat in progress: both fractions are always drawn.
-    Casuali(s_, *ctx_.random);
-    s_.Num1 = s_.NumCasuale;
-    s_.Den1 = s_.DenCasuale;
-    Casuali(s_, *ctx_.random);
-    s_.Num2 = s_.NumCasuale;
-    s_.Den2 = s_.DenCasuale;
+    drawFraction(s_, *ctx_.random, 1);
+    drawFraction(s_, *ctx_.random, 2);
     product_->showOperands();
     begin();
 }

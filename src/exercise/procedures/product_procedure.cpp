@@ -227,7 +227,7 @@ void ProductProcedure::check() {
     int value = 0;
     const bool right = entryValue(box->text(), value) && value == s_.Risposte[s_.Passo];
     if (right && s_.Passo == 10) {
-        finish();
+        frame_.completeExercise();
         return;
     }
     if (right) {
@@ -241,27 +241,8 @@ void ProductProcedure::check() {
         if (QLineEdit *next = frame_.txtFraz(s_.Passo))
             next->setFocus(Qt::OtherFocusReason);
     } else {
-        ctx_.suona(CueWrong);
-        if (s_.EsercizioRipetuto == 0) {
-            ++s_.Errori;
-            frame_.showCounters();
-        }
-        box->clear();
-        box->setFocus(Qt::OtherFocusReason);
+        frame_.wrongAnswer(box);
     }
     if (s_.Passo == 9)
         frame_.setNotice(QStringLiteral("Calcola"));
-}
-
-void ProductProcedure::finish() {
-    frame_.setNotice(QStringLiteral("Missione compiuta"));
-    ctx_.suona(CueCompleted);
-    if (s_.EsercizioRipetuto == 0) {
-        ++s_.Eseguite;
-        frame_.showCounters();
-    }
-    frame_.solutionButton()->setEnabled(false);
-    frame_.repeatButton()->setEnabled(true);
-    frame_.startButton()->setFocus(Qt::OtherFocusReason);
-    frame_.keypadFrame()->setEnabled(false);
 }

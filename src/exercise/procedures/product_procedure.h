@@ -55,7 +55,6 @@ class ProductProcedure : public QObject {
     QLineEdit *place(int p) const;
     void enableOperands();
     void emptySteps();
-    void finish();
 
     ExerciseFrame &frame_;
     AppContext &ctx_;

@@ -66,6 +66,12 @@ void Casuali(SharedState &state, RandomSource &random) {
     state.DenCasuale = drawInRange(state.DenMin, state.DenMax, random.next());
 }
 
+void drawFraction(SharedState &state, RandomSource &random, int which) {
+    Casuali(state, random);
+    (which == 1 ? state.Num1 : state.Num2) = state.NumCasuale;
+    (which == 1 ? state.Den1 : state.Den2) = state.DenCasuale;
+}
+
 RangeOptions::RangeOptions(AppContext &ctx, QWidget *screen, std::function<void()> onReset)
     : QObject(screen), ctx_(ctx), onReset_(std::move(onReset)) {
     auto *numFrame =

@@ -13,6 +13,10 @@ class QRadioButton;
 // the shared bounds. The generator is reseeded before the draw; the bounds are inclusive.
 void Casuali(SharedState &state, RandomSource &random);
 
+// Casuali taken as the first (1) or the second (2) fraction of the problem: Num1/Den1 or
+// Num2/Den2.
+void drawFraction(SharedState &state, RandomSource &random, int which);
+
 // A whole number uniform in [low, high] from r in [0, 1). Computed in double precision so
 // that r just below 1 still gives high, never high + 1.
 int drawInRange(int low, int high, double r);
