@@ -1,6 +1,7 @@
 // The plan of every product and quotient of two fractions with terms 1..99 against plain
 // rational arithmetic.
 
+#include "domain_stride.h"
 #include "product_plan.h"
 
 #include <QElapsedTimer>
@@ -11,23 +12,7 @@
 #include <numeric>
 #include <thread>
 
-#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
-#define QUIVELLE_SLOW_BUILD 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUIVELLE_SLOW_BUILD 1
-#endif
-#endif
-
 namespace {
-// Unoptimised or under the sanitizers every problem costs many times more: check one in
-// kStride there (every size of operand still comes round), the whole domain otherwise.
-#ifdef QUIVELLE_SLOW_BUILD
-constexpr long kStride = 17;
-#else
-constexpr long kStride = 1;
-#endif
-
 // Every value on a chain divides its operand, so it stays within 1..99.
 int gcdOf[100][100];
 

@@ -2,28 +2,13 @@
 // arithmetic.
 
 #include "addsub_plan.h"
+#include "domain_stride.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 #include <numeric>
 
-#if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
-#define QUIVELLE_SLOW_BUILD 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define QUIVELLE_SLOW_BUILD 1
-#endif
-#endif
-
 namespace {
-// Unoptimised or under the sanitizers every problem costs many times more: check one in
-// kStride there (every size of operand still comes round), the whole domain otherwise.
-#ifdef QUIVELLE_SLOW_BUILD
-constexpr long kStride = 17;
-#else
-constexpr long kStride = 1;
-#endif
-
 struct Reduced {
     int num, den;
     bool reducible;
