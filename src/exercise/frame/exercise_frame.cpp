@@ -192,6 +192,14 @@ void ExerciseFrame::completeExercise() {
     start_->setFocus(Qt::OtherFocusReason);
 }
 
+void ExerciseFrame::solutionShown() {
+    setNotice(QStringLiteral("Fatto"));
+    repeat_->setEnabled(true);
+    keypad_->setEnabled(false);
+    start_->setFocus(Qt::OtherFocusReason);
+    solution_->setEnabled(false);
+}
+
 QLineEdit *ExerciseFrame::keypadTargetBox() const {
     if (hooks_.keypadTarget)
         return hooks_.keypadTarget();

@@ -95,6 +95,9 @@ class ExerciseFrame : public ProgramWindow {
     // The last step was right: "Missione compiuta", one more completed unless a repeat,
     // the keypad and "Soluzione" off, "Ripeti" on, the focus on the start button.
     void completeExercise();
+    // The worked solution stands: "Fatto", the keypad and "Soluzione" off, "Ripeti" on,
+    // the focus on the start button.
+    void solutionShown();
     // The box the keypad types into now, and the one of the working area it feeds.
     QLineEdit *keypadTargetBox() const;
     QLineEdit *workTargetBox() const;

@@ -309,11 +309,7 @@ void AddSubProcedure::solution() {
     DenominatoreComune();
     CalcolaRisultato();
     SemplificaRisultato();
-    frame_.setNotice(QStringLiteral("Fatto"));
-    frame_.repeatButton()->setEnabled(true);
-    frame_.keypadFrame()->setEnabled(false);
-    frame_.startButton()->setFocus(Qt::OtherFocusReason);
-    frame_.solutionButton()->setEnabled(false);
+    frame_.solutionShown();
     s_.MostraSoluzione = 0;
 }
 

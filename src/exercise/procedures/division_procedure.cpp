@@ -104,6 +104,8 @@ void DivisionProcedure::beginRewrite() {
     frame_.keypadFrame()->setEnabled(true);
     frame_.solutionButton()->setEnabled(true);
     frame_.setNotice(QStringLiteral("Esegui"));
+    s_.FaseReciproco = 1;
+    s_.CampoDiv = 1;
 }
 
 void DivisionProcedure::startRandom() {
@@ -123,8 +125,6 @@ void DivisionProcedure::startRandom() {
         s_.EsercizioRipetuto = 0;
     }
     s_.RipetizioneInCorso = 0;
-    s_.FaseReciproco = 1;
-    s_.CampoDiv = 1;
 }
 
 bool DivisionProcedure::admits(const EnteredProblem &p) {
@@ -145,8 +145,6 @@ void DivisionProcedure::startWithOperands() {
     frame_.showCounters();
     s_.EsercizioRipetuto = 0;
     s_.RipetizioneInCorso = 0;
-    s_.FaseReciproco = 1;
-    s_.CampoDiv = 1;
 }
 
 void DivisionProcedure::repeat() {
@@ -163,8 +161,6 @@ void DivisionProcedure::repeat() {
     }
     showGiven(1);
     showGiven(3);
-    s_.FaseReciproco = 1;
-    s_.CampoDiv = 1;
     beginRewrite();
 }
 

@@ -177,11 +177,7 @@ void ProductProcedure::solution() {
     SemplificaDiagonale1();
     SemplificaDiagonale2();
     CalcolaProdotto();
-    frame_.setNotice(QStringLiteral("Fatto"));
-    frame_.repeatButton()->setEnabled(true);
-    frame_.keypadFrame()->setEnabled(false);
-    frame_.startButton()->setFocus(Qt::OtherFocusReason);
-    frame_.solutionButton()->setEnabled(false);
+    frame_.solutionShown();
     s_.MostraSoluzione = 0;
     s_.PosSequenza = 0;
 }
