@@ -1,25 +1,40 @@
-// Exercise screen latency, on random problems drawn from the clock:
-//  - opening a screen until it is shown;
-//  - "Avvio" until the first box has the focus (on the multiplication and division
-//    screens the solution routine runs inside it);
-//  - the division's fourth rewrite box confirmed until the first product step has the
-//    focus (the solution routine again);
-//  - a keypad click until its digit is in the box.
-// Prints the median and the slowest of each over a number of runs (default 40):
+// How quickly every screen answers the pupil, and whether a long school day makes the
+// program grow. A pupil is played from the real start menu, through the eight exercise
+// screens and the information window, over and over (one cycle = every screen once):
 //
-//   xvfb-run -a build/bench/exercise_latency [runs]
+//   xvfb-run -a build/bench/exercise_latency [cycles]        (default 40)
+//
+// On each exercise screen: open it from the start menu, type a problem on the screens
+// where the pupil does (untimed), "Avvio", a wrong answer's "OK", every right answer's
+// "OK" to the end of the exercise, "Ripeti", "Soluzione", "Esci". On the information
+// window: open it with "Info", close it with its "OK". Each step is timed from the click
+// until what the pupil waits for is on the screen (a window shown, the focus in the next
+// box, a box emptied, the solution written, the start menu back), the repaint included.
+// Prints the median and the slowest of each step on each screen, then the memory: the
+// peak, and the growth from cycle 100 to the last (from 200 cycles on).
 
 #include "app_context.h"
+#include "exercise_frame.h"
 #include "exercise_screens.h"
 #include "random_source.h"
+#include "shared_state.h"
+#include "start_menu.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <malloc.h>
+#include <random>
 #include <vector>
 
 namespace {
@@ -28,98 +43,322 @@ class SilentPlayer : public SoundPlayer {
     void play(int, const QByteArray &) override {}
 };
 
-void click(QWidget *screen, const QString &name) {
-    QTest::mouseClick(screen->findChild<QAbstractButton *>(name), Qt::LeftButton);
+// The same problems on every run of the benchmark.
+class SeededRandom : public RandomSource {
+  public:
+    void reseed() override {}
+    double next() override { return std::uniform_real_distribution<double>(0, 1)(engine_); }
+
+  private:
+    std::mt19937 engine_{20240611};
+};
+
+enum Step { Open, Start, Right, Wrong, Solution, Repeat, Leave, kSteps };
+constexpr const char *kStepNames[kSteps] = {"open",      "Avvio",  "OK right", "OK wrong",
+                                            "Soluzione", "Ripeti", "Esci"};
+
+struct Screen {
+    const char *name;   // the window's name; frmInfo is the information window
+    const char *button; // the start menu's button that opens it
+    bool typed;         // "da te": the pupil types the problem
+    bool division;      // the start button is cmdStartDiv
+    bool subtraction;   // a typed problem's first fraction must not be the smaller
+};
+
+constexpr Screen kScreens[] = {
+    {"frmAdd", "CmdAddizione1", false, false, false},
+    {"frmSott", "CmdSottrazione", false, false, true},
+    {"frmMolt", "CmdMoltiplicazione1", false, false, false},
+    {"frmDiv", "cmdDivisione1", false, true, false},
+    {"frmAdd2", "CmdAddizione1", true, false, false},
+    {"frmSott2", "CmdSottrazione", true, false, true},
+    {"frmMolt2", "CmdMoltiplicazione1", true, false, false},
+    {"frmDiv2", "cmdDivisione1", true, true, false},
+    {"frmInfo", "cmdInfo", false, false, false},
+};
+constexpr int kScreenCount = int(std::size(kScreens));
+
+// Waits, handling events as the program's own loop would, until done() holds, then lets
+// the repaint that the change asked for happen. Gives up after five seconds.
+bool waitUntil(const std::function<bool()> &done) {
+    QElapsedTimer limit;
+    limit.start();
+    while (!done()) {
+        if (limit.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    return true;
 }
 
-struct Figure {
-    const char *what;
-    std::vector<double> ms;
-    void print() const {
-        std::vector<double> v = ms;
-        std::sort(v.begin(), v.end());
-        std::printf("  %-44s median %7.3f ms, slowest %7.3f ms (%zu runs)\n", what, v[v.size() / 2],
-                    v.back(), v.size());
+bool shown(QWidget *w) {
+    return w && w->isVisible() && w->windowHandle() && w->windowHandle()->isExposed();
+}
+
+QWidget *topLevel(const char *name) {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == QLatin1String(name))
+            return w;
+    return nullptr;
+}
+
+void click(QWidget *window, const QString &name) {
+    auto *b = window->findChild<QAbstractButton *>(name);
+    if (!b)
+        std::fprintf(stderr, "no button %s on %s\n", qPrintable(name),
+                     qPrintable(window->objectName()));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Memory of this process as the system counts it, and the heap in use.
+struct Memory {
+    long rssKb = 0;
+    long peakKb = 0;
+    long heapKb = 0;
+    static Memory now() {
+        Memory m;
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("VmRSS:"))
+                    m.rssKb = line.mid(6).trimmed().split(' ').first().toLong();
+                else if (line.startsWith("VmHWM:"))
+                    m.peakKb = line.mid(6).trimmed().split(' ').first().toLong();
+            }
+        m.heapKb = long(mallinfo2().uordblks / 1024);
+        return m;
     }
 };
 
-double since(const QElapsedTimer &t) {
-    return t.nsecsElapsed() / 1e6;
-}
+class Pupil {
+  public:
+    explicit Pupil(AppContext &ctx) : ctx_(ctx) {}
 
-// Processes events until the focus is on box, as the pupil would see it arrive.
-void waitForFocus(QWidget *box) {
-    while (QApplication::focusWidget() != box)
+    bool begin() {
+        menu_ = openStartMenu(ctx_);
+        return waitUntil([this] { return shown(menu_); });
+    }
+
+    // One visit of a screen; false when the screen stopped answering.
+    bool visit(const Screen &screen, std::vector<double> (&ms)[kSteps]) {
+        samples_ = ms;
+        if (QLatin1String(screen.name) == QLatin1String("frmInfo"))
+            return visitInfo();
+        // The mode buttons answer the mouse button going down.
+        QTest::mousePress(menu_->findChild<QWidget *>(screen.typed ? "cmdTe" : "cmdComputer"),
+                          Qt::LeftButton);
+        QTest::mouseRelease(menu_->findChild<QWidget *>(screen.typed ? "cmdTe" : "cmdComputer"),
+                            Qt::LeftButton);
         QCoreApplication::processEvents();
-}
 
-int measure(AppContext &ctx, Operation op, const char *name, int runs) {
-    QWidget menu;
-    Figure opened{"open -> shown", {}}, started{"Avvio -> first box focused", {}},
-        product{"4th rewrite OK -> first product step focused", {}},
-        typed{"keypad click -> digit in box", {}};
-    const bool division = op == Operation::Division;
-    const QString start = division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio");
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        QWidget *screen = openExerciseScreen(ctx, op, ProblemSource::Computer, &menu);
-        if (!QTest::qWaitForWindowExposed(screen))
-            return 1;
-        opened.ms.push_back(since(t));
+        ExerciseFrame *frame = nullptr;
+        if (!timed(
+                Open, [&] { click(menu_, QString::fromLatin1(screen.button)); },
+                [&] {
+                    frame = qobject_cast<ExerciseFrame *>(topLevel(screen.name));
+                    return shown(frame);
+                }))
+            return false;
+        frame_ = frame;
+        division_ = screen.division;
 
-        t.restart();
-        click(screen, start);
-        QWidget *first = division ? screen->findChild<QLineEdit *>(QStringLiteral("txtNum1"))
-                                  : screen->findChild<QLineEdit *>(
-                                        QStringLiteral("txtFraz(%1)").arg(ctx.state.Passo));
-        waitForFocus(first);
-        started.ms.push_back(since(t));
+        if (screen.typed)
+            typeProblem(screen.subtraction);
+        if (!timed(
+                Start, [&] { click(frame, screen.division ? "cmdStartDiv" : "cmdAvvio"); },
+                [&] { return onWorkBox(); }))
+            return false;
 
-        if (division) {
-            const SharedState &s = ctx.state;
-            for (int campo = 1; campo <= 4; ++campo) {
-                const QString boxes[] = {"txtNum1", "txtDen1", "txtNum2", "txtDen2"};
-                screen->findChild<QLineEdit *>(boxes[campo - 1])
-                    ->setText(QString::number(s.Reciproco[campo]));
-                t.restart();
-                click(screen, QStringLiteral("Cmd_invio"));
-            }
-            waitForFocus(
-                screen->findChild<QLineEdit *>(QStringLiteral("txtFraz(%1)").arg(s.Passo)));
-            product.ms.push_back(since(t));
+        // A wrong answer, then the right ones to the end of the exercise.
+        QLineEdit *box = frame->workTargetBox();
+        answer(expected() + 1);
+        if (!timed(
+                Wrong, [&] { click(frame, "Cmd_invio"); },
+                [&] { return box->text().isEmpty() && QApplication::focusWidget() == box; }))
+            return false;
+        while (!completed()) {
+            box = frame->workTargetBox();
+            answer(expected());
+            if (!timed(
+                    Right, [&] { click(frame, "Cmd_invio"); },
+                    [&] {
+                        return completed() || (QApplication::focusWidget() != box && onWorkBox());
+                    }))
+                return false;
         }
 
-        auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        const QString before = box->text();
-        t.restart();
-        click(screen, QStringLiteral("Cmd_5"));
-        while (box->text() == before)
-            QCoreApplication::processEvents();
-        typed.ms.push_back(since(t));
+        if (!timed(
+                Repeat, [&] { click(frame, "cmdRipeti"); }, [&] { return onWorkBox(); }))
+            return false;
+        if (!timed(
+                Solution, [&] { click(frame, "cmdSoluzione"); },
+                [&] { return frame->notice()->text() == QLatin1String("Fatto"); }))
+            return false;
+        // The screen deletes itself once it is hidden.
+        const QPointer<QWidget> leaving = frame;
+        return timed(
+            Leave, [&] { click(frame, "cmdExit"); },
+            [&] { return shown(menu_) && (!leaving || !leaving->isVisible()); });
     }
-    std::printf("%s\n", name);
-    opened.print();
-    started.print();
-    if (division)
-        product.print();
-    typed.print();
+
+  private:
+    bool visitInfo() {
+        QWidget *info = nullptr;
+        if (!timed(
+                Open, [&] { click(menu_, "cmdInfo"); },
+                [&] {
+                    info = topLevel("frmInfo");
+                    return shown(info);
+                }))
+            return false;
+        const QPointer<QWidget> window = info;
+        return timed(
+            Leave, [&] { click(window, "cmdOK"); },
+            [&] { return (!window || !window->isVisible()) && shown(menu_); });
+    }
+
+    bool timed(Step step, const std::function<void()> &act, const std::function<bool()> &done) {
+        QElapsedTimer t;
+        t.start();
+        act();
+        if (!waitUntil(done)) {
+            QWidget *focus = QApplication::focusWidget();
+            QLineEdit *work = frame_ ? frame_->workTargetBox() : nullptr;
+            std::fprintf(stderr,
+                         "%s never came: focus on %s, next box %s (\"%s\"), notice \"%s\"\n",
+                         kStepNames[step], focus ? qPrintable(focus->objectName()) : "nothing",
+                         work ? qPrintable(work->objectName()) : "none",
+                         work ? qPrintable(work->text()) : "",
+                         frame_ ? qPrintable(frame_->notice()->text()) : "");
+            return false;
+        }
+        samples_[step].push_back(t.nsecsElapsed() / 1e6);
+        return true;
+    }
+
+    bool onWorkBox() const {
+        QLineEdit *box = frame_->workTargetBox();
+        return box && QApplication::focusWidget() == box;
+    }
+    bool completed() const {
+        return frame_->notice()->text() == QLatin1String("Missione compiuta");
+    }
+    // The answer the box that has the focus expects. The rewrite phase is the division
+    // screens' own: another screen leaves FaseReciproco as it found it.
+    int expected() const {
+        const SharedState &s = ctx_.state;
+        if (division_ && s.FaseReciproco == 1)
+            return s.Reciproco[s.CampoDiv];
+        return s.Risposte[s.Passo];
+    }
+    void keypad(const QString &digits) {
+        for (QChar c : digits) {
+            click(frame_, QStringLiteral("Cmd_") + c);
+            QCoreApplication::processEvents();
+        }
+    }
+    void answer(int value) { keypad(QString::number(value)); }
+
+    // A problem the screen accepts, typed box by box as the pupil does.
+    void typeProblem(bool subtraction) {
+        std::uniform_int_distribution<int> operand(1, 25);
+        int v[4] = {operand(engine_), operand(engine_), operand(engine_), operand(engine_)};
+        if (subtraction && long(v[0]) * v[3] < long(v[2]) * v[1]) {
+            std::swap(v[0], v[2]);
+            std::swap(v[1], v[3]);
+        }
+        const char *const entries[] = {"txtInsNum1", "txtInsDen1", "txtInsNum2", "txtInsDen2"};
+        for (int i = 0; i < 4; ++i) {
+            QTest::mouseClick(frame_->findChild<QLineEdit *>(entries[i]), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            keypad(QString::number(v[i]));
+        }
+    }
+
+    AppContext &ctx_;
+    QWidget *menu_ = nullptr;
+    ExerciseFrame *frame_ = nullptr;
+    bool division_ = false;
+    std::vector<double> *samples_ = nullptr;
+    std::mt19937 engine_{7};
+};
+
+void printTable(std::vector<double> (&ms)[kScreenCount][kSteps]) {
+    std::printf("%-10s", "ms");
+    for (const char *step : kStepNames)
+        std::printf(" %17s", step);
+    std::printf("\n%-10s", "");
+    for (int i = 0; i < kSteps; ++i)
+        std::printf(" %17s", "median  slowest");
+    std::printf("\n");
+    for (int s = 0; s < kScreenCount; ++s) {
+        std::printf("%-10s", kScreens[s].name);
+        for (std::vector<double> &v : ms[s]) {
+            if (v.empty()) {
+                std::printf(" %17s", "-");
+                continue;
+            }
+            std::sort(v.begin(), v.end());
+            std::printf("  %7.2f %7.2f", v[v.size() / 2], v.back());
+        }
+        std::printf("\n");
+    }
+}
+
+int run(int cycles) {
+    SilentPlayer silent;
+    SeededRandom random;
+    AppContext ctx;
+    ctx.sound = &silent;
+    ctx.random = &random;
+    Pupil pupil(ctx);
+    if (!pupil.begin())
+        return 1;
+
+    static std::vector<double> ms[kScreenCount][kSteps];
+    Memory atHundred;
+    int widgetsAtHundred = 0;
+    for (int cycle = 1; cycle <= cycles; ++cycle) {
+        for (int s = 0; s < kScreenCount; ++s)
+            if (!pupil.visit(kScreens[s], ms[s])) {
+                std::fprintf(stderr, "cycle %d, %s: the screen stopped answering\n", cycle,
+                             kScreens[s].name);
+                return 1;
+            }
+        if (cycle == 100) {
+            atHundred = Memory::now();
+            widgetsAtHundred = int(QApplication::allWidgets().size());
+        }
+    }
+    const Memory end = Memory::now();
+
+    std::printf("%d cycles (each: the eight exercise screens and the information window)\n",
+                cycles);
+    printTable(ms);
+    std::printf("peak memory %.1f MB\n", end.peakKb / 1024.0);
+    if (cycles >= 200)
+        std::printf("from cycle 100 to %d: resident %.1f -> %.1f MB (%+.2f MB), heap in use "
+                    "%.2f -> %.2f MB (%+.3f MB), widgets %d -> %d\n",
+                    cycles, atHundred.rssKb / 1024.0, end.rssKb / 1024.0,
+                    (end.rssKb - atHundred.rssKb) / 1024.0, atHundred.heapKb / 1024.0,
+                    end.heapKb / 1024.0, (end.heapKb - atHundred.heapKb) / 1024.0, widgetsAtHundred,
+                    int(QApplication::allWidgets().size()));
     return 0;
 }
 } // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    SilentPlayer silent;
-    ClockRandomSource clock;
-    AppContext ctx;
-    ctx.sound = &silent;
-    ctx.random = &clock;
     const QStringList args = app.arguments();
-    const int runs = args.size() > 1 ? std::max(1, args[1].toInt()) : 40;
-    int failed = 0;
-    failed |= measure(ctx, Operation::Addition, "frmAdd", runs);
-    failed |= measure(ctx, Operation::Multiplication, "frmMolt", runs);
-    failed |= measure(ctx, Operation::Division, "frmDiv", runs);
-    return failed;
+    const int cycles = args.size() > 1 ? std::max(1, args[1].toInt()) : 40;
+    // Played from inside the event loop, as the program runs: windows deleted later are
+    // deleted when their turn comes.
+    int result = 0;
+    QTimer::singleShot(0, &app, [&] {
+        result = run(cycles);
+        QCoreApplication::exit(result);
+    });
+    app.exec();
+    return result;
 }
