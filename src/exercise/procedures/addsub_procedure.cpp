@@ -62,14 +62,15 @@ void AddSubProcedure::AzzeraSchermo() {
         frame_.txtFraz(k)->clear();
 }
 
+// The steps work on the problem as it was given and on the answers as they were confirmed,
+// never on the boxes' text: every box stays typeable, and a pupil who scribbles over an
+// operand or an answered box must not change what the next steps ask.
 void AddSubProcedure::semplificaVerticale(int which) {
     QLineEdit *num = which == 1 ? frame_.txtNum1() : frame_.txtNum2();
     QLineEdit *den = which == 1 ? frame_.txtDen1() : frame_.txtDen2();
     const int first = which == 1 ? 1 : 3;
-    if (num->text().isEmpty() || den->text().isEmpty())
-        return;
-    const long n = boxValue(num);
-    const long d = boxValue(den);
+    const long n = which == 1 ? s_.Num1 : s_.Num2;
+    const long d = which == 1 ? s_.Den1 : s_.Den2;
     long a = n, b = d;
     s_.CalcolaMCD(a, b);
     if (s_.MCD <= 1) // already in lowest terms (0 only for a zero denominator)
@@ -117,13 +118,11 @@ void AddSubProcedure::ScegliPrimoPasso() {
 }
 
 void AddSubProcedure::DenominatoreComune() {
-    if (frame_.txtNum1()->text().isEmpty())
-        return;
     const bool first = frame_.txtDen1()->isEnabled();
     const bool second = frame_.txtDen2()->isEnabled();
-    const long d1 = boxValue(first ? frame_.txtDen1() : frame_.txtFraz(2));
-    const long d2 = boxValue(second ? frame_.txtDen2() : frame_.txtFraz(4));
-    if (d1 == 0 || d2 == 0)
+    const long d1 = first ? s_.Den1 : s_.Risposte[2];
+    const long d2 = second ? s_.Den2 : s_.Risposte[4];
+    if (d1 <= 0 || d2 <= 0) // no problem started yet
         return;
     s_.OpMcm1 = d1;
     s_.OpMcm2 = d2;
@@ -132,8 +131,8 @@ void AddSubProcedure::DenominatoreComune() {
     s_.Risposte[5] = int16_t(s_.mcm);
     if (s_.MostraSoluzione == 1)
         write(5, s_.mcm);
-    const long x = boxValue(frame_.txtNum1()->isEnabled() ? frame_.txtNum1() : frame_.txtFraz(1));
-    const long y = boxValue(frame_.txtNum2()->isEnabled() ? frame_.txtNum2() : frame_.txtFraz(3));
+    const long x = frame_.txtNum1()->isEnabled() ? s_.Num1 : s_.Risposte[1];
+    const long y = frame_.txtNum2()->isEnabled() ? s_.Num2 : s_.Risposte[3];
     s_.Risposte[6] = int16_t(x * (s_.mcm / s_.OpMcm1));
     s_.Risposte[7] = int16_t(y * (s_.mcm / s_.OpMcm2));
     if (s_.MostraSoluzione == 1) {
@@ -143,23 +142,18 @@ void AddSubProcedure::DenominatoreComune() {
 }
 
 void AddSubProcedure::CalcolaRisultato() {
-    if (frame_.txtFraz(6)->text().isEmpty() || frame_.txtFraz(7)->text().isEmpty())
-        return;
     s_.Risposte[8] =
         int16_t(subtract_ ? s_.Risposte[6] - s_.Risposte[7] : s_.Risposte[6] + s_.Risposte[7]);
-    if (s_.MostraSoluzione == 1) {
-        const long x = boxValue(frame_.txtFraz(6));
-        const long y = boxValue(frame_.txtFraz(7));
-        write(8, subtract_ ? x - y : x + y);
-    }
+    if (s_.MostraSoluzione == 1)
+        write(8, s_.Risposte[8]);
     s_.Risposte[9] = int16_t(s_.mcm);
     if (s_.MostraSoluzione == 1)
         write(9, s_.mcm);
 }
 
 void AddSubProcedure::SemplificaRisultato() {
-    const long n = boxValue(frame_.txtFraz(8));
-    const long d = boxValue(frame_.txtFraz(9));
+    const long n = s_.Risposte[8];
+    const long d = s_.Risposte[9];
     long a = n, b = d;
     s_.CalcolaMCD(a, b);
     if (s_.MCD <= 1)
@@ -304,6 +298,7 @@ void AddSubProcedure::check() {
 void AddSubProcedure::solution() {
     ctx_.suona(CueRight);
     s_.MostraSoluzione = 1;
+    showOperands(); // the solution stands beside the problem it solves
     SemplificaVerticale1();
     SemplificaVerticale2();
     DenominatoreComune();

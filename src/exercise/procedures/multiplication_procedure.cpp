@@ -22,6 +22,9 @@ MultiplicationProcedure::MultiplicationProcedure(ExerciseFrame &frame, bool pupi
     if (pupilEntry)
         frame.notice()->setGeometry(layout::product::kNoticePupil);
 
+    // The stages read the operand boxes, which the pupil may have typed over: the solution
+    // always works on the problem as it was given.
+    product_->beforeStages = [this] { product_->showOperands(); };
     ExerciseFrame::Hooks &h = frame.hooks();
     h.check = [this] { product_->check(); };
     h.solution = [this] { product_->solution(); };
