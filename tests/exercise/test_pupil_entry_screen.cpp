@@ -126,12 +126,13 @@ class TestPupilEntryScreen : public QObject {
         p.keyboardType("345");
         QCOMPARE(p.entry(2)->text(), QStringLiteral("34"));
         QCOMPARE(p.entry(1)->text(), QStringLiteral("12"));
-        // Pasting a long text leaves two characters, one click per character taken away.
+        // Pasting a long text leaves two characters at once, with one click: a click for
+        // every character taken away would sound thousands of times for a long paste.
         p.cues();
         p.entry(3)->setFocus();
         p.entry(3)->insert(QStringLiteral("98765"));
         QTRY_COMPARE(p.entry(3)->text(), QStringLiteral("98"));
-        QCOMPARE(p.cues().size(), 3);
+        QCOMPARE(p.cues(), QList<int>{CueClick});
     }
 
     void unusableProblemsAreRefused_data() {

@@ -8,6 +8,7 @@
 #include "pupil_entry_frame.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure)
     : QObject(&frame), frame_(frame), procedure_(procedure) {
@@ -63,10 +64,17 @@ void PupilEntryScreen::trimOverlong(int campo) {
     QLineEdit *box = entry_->box(campo);
     // Several keys may have been queued behind the one that overflowed; each trim looks
     // afresh, so no good character is taken away.
-    if (box->text().size() <= 2)
+    const QString text = box->text();
+    const int excess = int(text.size()) - 2;
+    if (excess <= 0)
         return;
     frame_.context().suona(CueClick);
-    box->backspace();
+    // One key can bring many characters (a paste): all that do not fit go at once, as that
+    // many backspaces would take them, rather than one queued trim and click for each.
+    const int caret = box->cursorPosition();
+    const int from = std::max(0, caret - excess);
+    box->setText(QString(text).remove(from, excess));
+    box->setCursorPosition(from);
 }
 
 QLineEdit *PupilEntryScreen::keypadTarget() const {
