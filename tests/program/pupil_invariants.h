@@ -1,0 +1,189 @@
+#pragma once
+
+// What must hold after anything a pupil does, checked against what the pupil sees and the
+// pure plans. Each check returns an empty string when it holds, else what broke.
+
+#include "addsub_plan.h"
+#include "app_context.h"
+#include "exercise_frame.h"
+#include "info_window.h"
+#include "keypad.h"
+#include "picture_button.h"
+#include "product_plan.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <algorithm>
+
+enum class ScreenOp { Add, Sub, Mul, Div };
+
+inline ScreenOp opOf(const QWidget *screen) {
+    const QString name = screen->objectName();
+    if (name.startsWith(QLatin1String("frmSott")))
+        return ScreenOp::Sub;
+    if (name.startsWith(QLatin1String("frmMolt")))
+        return ScreenOp::Mul;
+    if (name.startsWith(QLatin1String("frmDiv")))
+        return ScreenOp::Div;
+    return ScreenOp::Add;
+}
+
+// The program's windows that are on the screen now.
+struct VisibleWindows {
+    int menus = 0;
+    QList<ExerciseFrame *> screens;
+    QList<InfoWindow *> infos;
+    ExerciseFrame *screen() const { return screens.size() == 1 ? screens.front() : nullptr; }
+};
+
+inline VisibleWindows visibleWindows(const QWidget *menu) {
+    VisibleWindows v;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible())
+            continue;
+        if (w == menu)
+            ++v.menus;
+        else if (auto *f = qobject_cast<ExerciseFrame *>(w))
+            v.screens << f;
+        else if (auto *i = qobject_cast<InfoWindow *>(w); i && !i->isDismissed())
+            v.infos << i;
+    }
+    return v;
+}
+
+inline QString checkWindows(const VisibleWindows &v) {
+    if (v.menus + v.screens.size() != 1)
+        return QStringLiteral("%1 start menu(s) and %2 exercise screen(s) visible")
+            .arg(v.menus)
+            .arg(v.screens.size());
+    if (v.infos.size() > 1)
+        return QStringLiteral("%1 information windows visible").arg(v.infos.size());
+    return {};
+}
+
+inline bool okUsable(const ExerciseFrame &f) {
+    return f.keypadFrame()->isEnabled() && f.okButton()->isEnabled();
+}
+
+inline bool inRewrite(const ExerciseFrame &f, const SharedState &s) {
+    return opOf(&f) == ScreenOp::Div && s.FaseReciproco == 1;
+}
+
+inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) {
+    if (f.keypadFrame()->isEnabled()) {
+        const QLineEdit *target = f.keypadTargetBox();
+        if (!target)
+            return QStringLiteral("the keypad is enabled but types nowhere");
+        if (!target->isVisible() || !target->isEnabled())
+            return QStringLiteral("the keypad types into %1, which is hidden or greyed")
+                .arg(target->objectName());
+    }
+    if (!okUsable(f))
+        return {};
+    if (inRewrite(f, s))
+        return s.CampoDiv >= 1 && s.CampoDiv <= 4
+                   ? QString()
+                   : QStringLiteral("OK can be clicked in the rewrite with CampoDiv %1")
+                         .arg(s.CampoDiv);
+    return f.txtFraz(s.Passo) ? QString()
+                              : QStringLiteral("OK can be clicked with Passo %1").arg(s.Passo);
+}
+
+// The counters of one visit to a screen: they show the shared counters and never go down.
+struct CounterWatch {
+    QPointer<ExerciseFrame> screen;
+    int avviate = 0;
+    int eseguite = 0;
+    int errori = 0;
+
+    QString check(ExerciseFrame &f, const SharedState &s) {
+        const struct {
+            const char *label;
+            int value;
+        } shown[] = {{"lblAvviate", s.Avviate}, {"lblFatte", s.Eseguite}, {"lblErrori", s.Errori}};
+        for (const auto &c : shown) {
+            const QString text = f.findChild<QLabel *>(QLatin1String(c.label))->text();
+            if (text != counterText(c.value))
+                return QStringLiteral("%1 shows \"%2\" for %3").arg(c.label, text).arg(c.value);
+        }
+        if (s.Eseguite > s.Avviate)
+            return QStringLiteral("Eseguite %1 > Avviate %2").arg(s.Eseguite).arg(s.Avviate);
+        const bool sameVisit = screen == &f;
+        const bool fell = s.Avviate < avviate || s.Eseguite < eseguite || s.Errori < errori;
+        screen = &f;
+        const QString was = QStringLiteral("%1/%2/%3").arg(avviate).arg(eseguite).arg(errori);
+        avviate = s.Avviate;
+        eseguite = s.Eseguite;
+        errori = s.Errori;
+        if (sameVisit && fell)
+            return QStringLiteral("counters fell from %1 to %2/%3/%4")
+                .arg(was)
+                .arg(avviate)
+                .arg(eseguite)
+                .arg(errori);
+        return {};
+    }
+};
+
+// While an exercise is being answered, the box asked now expects what the plan of the
+// problem on screen says.
+inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s) {
+    if (!okUsable(f))
+        return {};
+    for (int v : {s.Num1, s.Den1, s.Num2, s.Den2})
+        if (v < 1 || v > 99)
+            return QStringLiteral("an operand of the problem is %1").arg(v);
+    const QString problem =
+        QStringLiteral("%1/%2 , %3/%4").arg(s.Num1).arg(s.Den1).arg(s.Num2).arg(s.Den2);
+    const int k = s.Passo;
+    const auto differs = [&](const char *what, int got, int want) {
+        return QStringLiteral("%1 of %2 at Passo %3 expects %4, the plan %5")
+            .arg(QLatin1String(what), problem)
+            .arg(k)
+            .arg(got)
+            .arg(want);
+    };
+    switch (opOf(&f)) {
+    case ScreenOp::Add:
+    case ScreenOp::Sub: {
+        const AddSubPlan plan =
+            planAddSub(opOf(&f) == ScreenOp::Sub, s.Num1, s.Den1, s.Num2, s.Den2);
+        if (std::find(plan.order.begin(), plan.order.begin() + plan.count, k) ==
+            plan.order.begin() + plan.count)
+            return QStringLiteral("step %1 is not in the plan of %2").arg(k).arg(problem);
+        return s.Risposte[k] == plan.answer[k] ? QString()
+                                               : differs("the step", s.Risposte[k], plan.answer[k]);
+    }
+    case ScreenOp::Mul:
+    case ScreenOp::Div:
+        break;
+    }
+    ProductPlan plan;
+    if (opOf(&f) == ScreenOp::Div) {
+        const DivisionPlan division = planDivision(s.Num1, s.Den1, s.Num2, s.Den2);
+        const int given[] = {s.Num1, s.Den1, s.Num2, s.Den2};
+        for (int i = 1; i <= 4; ++i) {
+            const auto *box = f.findChild<QLineEdit *>(QStringLiteral("txtNumDiv(%1)").arg(i));
+            if (box->text() != QString::number(given[i - 1]))
+                return QStringLiteral("the given row shows %1 for %2")
+                    .arg(box->text())
+                    .arg(given[i - 1]);
+        }
+        if (s.FaseReciproco == 1)
+            return s.Reciproco[s.CampoDiv] == division.rewrite[s.CampoDiv]
+                       ? QString()
+                       : differs("the rewrite", s.Reciproco[s.CampoDiv],
+                                 division.rewrite[s.CampoDiv]);
+        plan = division.product;
+    } else {
+        plan = planProduct(s.Num1, s.Den1, s.Num2, s.Den2);
+    }
+    const bool asked = std::any_of(plan.steps.begin(), plan.steps.begin() + plan.count,
+                                   [k](const ProductStep &st) { return st.box == k; });
+    if (!asked)
+        return QStringLiteral("step %1 is not in the plan of %2").arg(k).arg(problem);
+    return s.Risposte[k] == plan.answer[k] ? QString()
+                                           : differs("the step", s.Risposte[k], plan.answer[k]);
+}
