@@ -233,8 +233,19 @@ void StartMenu::cmdEsci_Click() {
 }
 
 void StartMenu::paintEvent(QPaintEvent *) {
+    // The landscape costs more to draw than everything else on the menu together, and the
+    // menu is drawn again every time the pupil comes back from a screen: it is drawn once
+    // at the screen's pixel density and then only copied, as sharp as drawn directly.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (landscape_.size() != pixels || landscape_.devicePixelRatio() != ratio) {
+        landscape_ = QPixmap(pixels);
+        landscape_.setDevicePixelRatio(ratio);
+        QPainter picture(&landscape_);
+        paintDuneLandscape(picture, rect());
+    }
     QPainter p(this);
-    paintDuneLandscape(p, rect());
+    p.drawPixmap(0, 0, landscape_);
 }
 
 bool StartMenu::eventFilter(QObject *watched, QEvent *event) {

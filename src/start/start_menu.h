@@ -2,6 +2,7 @@
 
 #include "program_window.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <functional>
 
@@ -59,4 +60,5 @@ class StartMenu : public ProgramWindow {
     SpeakerCheck *check1_ = nullptr;
     QLabel *label4_ = nullptr;
     QPointer<InfoWindow> info_;
+    QPixmap landscape_;
 };
