@@ -78,17 +78,24 @@ constexpr Screen kScreens[] = {
 };
 constexpr int kScreenCount = int(std::size(kScreens));
 
-// Waits, handling events as the program's own loop would, until done() holds, then lets
-// the repaint that the change asked for happen. Gives up after five seconds.
+// One turn of the event loop, as the program's own loop takes it: windows deleted later
+// are deleted here too (a nested processEvents() would keep them until the end).
+void turn() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Waits, handling events, until done() holds, then lets the repaint that the change asked
+// for happen. Gives up after five seconds.
 bool waitUntil(const std::function<bool()> &done) {
     QElapsedTimer limit;
     limit.start();
     while (!done()) {
         if (limit.elapsed() > 5000)
             return false;
-        QCoreApplication::processEvents();
+        turn();
     }
-    QCoreApplication::processEvents();
+    turn();
     return true;
 }
 
@@ -352,8 +359,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int cycles = args.size() > 1 ? std::max(1, args[1].toInt()) : 40;
-    // Played from inside the event loop, as the program runs: windows deleted later are
-    // deleted when their turn comes.
+    // Played from inside the event loop, as the program runs.
     int result = 0;
     QTimer::singleShot(0, &app, [&] {
         result = run(cycles);
