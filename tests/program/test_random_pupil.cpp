@@ -152,6 +152,8 @@ class RandomPupil {
     std::deque<QString> last_;
     long done_ = 0;
     int exits_ = 0;
+    long started_ = 0;
+    long completed_ = 0;
     QString closeRefused_;
     QList<std::pair<qint64, QString>> slowest_;
     std::array<int, 8> visits_{};
@@ -169,6 +171,8 @@ void RandomPupil::act(const QString &what, const std::function<void()> &action) 
     if (last_.size() > 30)
         last_.pop_front();
     const bool silentBefore = !ctx_.state.SuonoAttivo;
+    const int completedBefore = ctx_.state.Eseguite;
+    const int startedBefore = ctx_.state.Avviate;
     player_.cues.clear();
     QElapsedTimer clock;
     clock.start();
@@ -183,6 +187,8 @@ void RandomPupil::act(const QString &what, const std::function<void()> &action) 
                 slowest_.removeLast();
         }
     }
+    completed_ += std::max(0, ctx_.state.Eseguite - completedBefore);
+    started_ += std::max(0, ctx_.state.Avviate - startedBefore);
     for (int cue : std::as_const(player_.cues))
         if (cue < 101 || cue > 106)
             gMessages << QStringLiteral("cue %1 played").arg(cue);
@@ -342,20 +348,23 @@ void RandomPupil::onWindow(QWidget *window) {
 void RandomPupil::onScreen(ExerciseFrame &f) {
     const int kind = pick(100);
     const bool typed = f.findChild<QLineEdit *>(QStringLiteral("txtInsNum1")) != nullptr;
-    if (kind < 22 && okUsable(f)) {
+    if (kind < 40 && okUsable(f)) {
         act(QStringLiteral("right answer on %1, step %2").arg(f.objectName()).arg(ctx_.state.Passo),
             [&f, this] { answerRight(f); });
-    } else if (kind < 30 && typed) {
+    } else if (kind < 45 && typed) {
         const QList<int> p = {pick(100), 1 + pick(99), 1 + pick(99), 1 + pick(99)};
         act(QStringLiteral("type %1/%2 , %3/%4 and start").arg(p[0]).arg(p[1]).arg(p[2]).arg(p[3]),
             [&f, p, this] {
                 typeProblem(f, p);
                 click(f.startButton());
             });
-    } else if (kind < 34) {
+    } else if (kind < 47) {
         act(QStringLiteral("Avvio on %1").arg(f.objectName()),
             [&f, this] { click(f.startButton()); });
-    } else if (kind < 44) {
+    } else if (kind < 48) {
+        act(QStringLiteral("Esci on %1").arg(f.objectName()),
+            [&f, this] { click(f.exitButton()); });
+    } else if (kind < 58) {
         // Several keys clicked before any of their events is handled.
         QStringList keys;
         const int n = 2 + pick(5);
@@ -475,6 +484,7 @@ bool RandomPupil::tour() {
 void RandomPupil::report(double seconds) const {
     std::printf("%ld actions in %.1f s: %.0f actions per second\n", done_, seconds,
                 seconds > 0 ? done_ / seconds : 0.0);
+    std::printf("%ld exercises started, %ld completed\n", started_, completed_);
     std::printf("visits: frmAdd %d, frmSott %d, frmMolt %d, frmDiv %d, frmAdd2 %d, frmSott2 %d, "
                 "frmMolt2 %d, frmDiv2 %d; the start menu's Esci pressed %d times\n",
                 visits_[0], visits_[1], visits_[2], visits_[3], visits_[4], visits_[5], visits_[6],
