@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize package install format cues clean
+.PHONY: all deps configure build run test sanitize soak memcheck package install format cues clean
 
 all: build
 
@@ -27,6 +27,20 @@ sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# A random pupil for a million actions in the Release build: prints its seed, the actions
+# per second and the slowest actions. SEED=n replays a run.
+SEED ?= clock
+soak: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/test_random_pupil --actions 1000000 --seed $(SEED) --timing
+
+# One scripted visit to every window under valgrind's memcheck; the suppressions cover the
+# toolkit's and the system libraries' own one-time allocations, never the program's.
+memcheck: build
+	@tools/install-deps.sh valgrind
+	QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 --leak-check=full \
+	  --show-leak-kinds=definite --errors-for-leak-kinds=definite --num-callers=30 \
+	  --suppressions=tests/program/memcheck.supp $(BUILD)/tests/test_random_pupil --tour
 
 package: build
 	cd $(BUILD) && cpack -G DEB

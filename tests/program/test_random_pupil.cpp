@@ -132,6 +132,7 @@ class RandomPupil {
     bool answerRight(ExerciseFrame &f);
     void typeProblem(ExerciseFrame &f, const QList<int> &operands);
     QWidget *keyTarget(QWidget *window) const;
+    void noteVisit();
 
     // The random run.
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -157,6 +158,7 @@ class RandomPupil {
     QString closeRefused_;
     QList<std::pair<qint64, QString>> slowest_;
     std::array<int, 8> visits_{};
+    QPointer<ExerciseFrame> lastScreen_;
 };
 
 void RandomPupil::settle() {
@@ -187,6 +189,7 @@ void RandomPupil::act(const QString &what, const std::function<void()> &action) 
                 slowest_.removeLast();
         }
     }
+    noteVisit();
     completed_ += std::max(0, ctx_.state.Eseguite - completedBefore);
     started_ += std::max(0, ctx_.state.Avviate - startedBefore);
     for (int cue : std::as_const(player_.cues))
@@ -395,23 +398,23 @@ void RandomPupil::randomAction() {
 }
 
 bool RandomPupil::run(long actions) {
-    QString lastScreen;
     while (done_ < actions) {
         randomAction();
         if (!checked())
             return false;
-        if (ExerciseFrame *f = visibleWindows(menu_).screen(); f && f->objectName() != lastScreen) {
-            static const char *const names[] = {"frmAdd",  "frmSott",  "frmMolt",  "frmDiv",
-                                                "frmAdd2", "frmSott2", "frmMolt2", "frmDiv2"};
-            for (int i = 0; i < 8; ++i)
-                if (f->objectName() == QLatin1String(names[i]))
-                    ++visits_[i];
-            lastScreen = f->objectName();
-        } else if (!f) {
-            lastScreen.clear();
-        }
     }
     return true;
+}
+
+void RandomPupil::noteVisit() {
+    static const char *const names[] = {"frmAdd",  "frmSott",  "frmMolt",  "frmDiv",
+                                        "frmAdd2", "frmSott2", "frmMolt2", "frmDiv2"};
+    ExerciseFrame *f = visibleWindows(menu_).screen();
+    if (f && f != lastScreen_)
+        for (int i = 0; i < 8; ++i)
+            if (f->objectName() == QLatin1String(names[i]))
+                ++visits_[i];
+    lastScreen_ = f;
 }
 
 // Every window once, in a fixed order: each screen opened from the menu, one exercise worked
@@ -534,8 +537,11 @@ int main(int argc, char *argv[]) {
     qInstallMessageHandler(recordMessage);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    std::printf("random pupil: seed %llu, %ld actions%s\n", static_cast<unsigned long long>(seed),
-                actions, tour ? " (tour)" : "");
+    if (tour)
+        std::printf("random pupil: a scripted tour of every window\n");
+    else
+        std::printf("random pupil: seed %llu, %ld actions\n", static_cast<unsigned long long>(seed),
+                    actions);
     std::fflush(stdout);
     QElapsedTimer clock;
     clock.start();
