@@ -310,10 +310,17 @@ void RandomPupil::onWindow(QWidget *window) {
             w = all[pick(int(all.size()))];
         const QPoint at(pick(std::max(1, w->width())), pick(std::max(1, w->height())));
         act(QStringLiteral("click %1").arg(nameOf(w)), [=, this] { click(w, Qt::LeftButton, at); });
-    } else if (kind < 50 && !all.isEmpty()) {
+    } else if (kind < 48 && !all.isEmpty()) {
         QWidget *w = all[pick(int(all.size()))];
         act(QStringLiteral("right click %1").arg(nameOf(w)),
             [=, this] { click(w, Qt::RightButton); });
+    } else if (kind < 50 && !all.isEmpty()) {
+        QWidget *w = all[pick(int(all.size()))];
+        act(QStringLiteral("double click %1").arg(nameOf(w)), [=, this] {
+            click(w);
+            if (w->isVisible())
+                QTest::mouseDClick(w, Qt::LeftButton);
+        });
     } else if (kind < 56) {
         const QPoint at(pick(window->width()), pick(window->height()));
         QWidget *w = window->childAt(at);
