@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize soak memcheck package install format cues clean
+.PHONY: all deps configure build run test sanitize soak memcheck bench school-day package install format cues clean
 
 all: build
 
@@ -41,6 +41,17 @@ memcheck: build
 	QT_QPA_PLATFORM=offscreen valgrind --tool=memcheck --error-exitcode=1 --leak-check=full \
 	  --show-leak-kinds=definite --errors-for-leak-kinds=definite --num-callers=30 \
 	  --suppressions=tests/program/memcheck.supp $(BUILD)/tests/test_random_pupil --tour
+
+# Start-up against a bare window, then every step of every screen (Release, under Xvfb).
+bench: build
+	@tools/install-deps.sh xvfb xauth time dbus-daemon
+	bench/startup $(BUILD) 21
+	xvfb-run -a $(BUILD)/bench/exercise_latency 40
+
+# A school day: a thousand cycles of every screen, with the memory at cycle 100 and at the end.
+school-day: build
+	@tools/install-deps.sh xvfb xauth
+	xvfb-run -a $(BUILD)/bench/exercise_latency 1000
 
 package: build
 	cd $(BUILD) && cpack -G DEB
