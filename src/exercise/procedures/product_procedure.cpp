@@ -6,7 +6,7 @@
 #include "exercise_layout.h"
 #include "keypad.h"
 #include "picture_button.h"
-#include "product_plan.h"
+#include "product_prompts.h"
 #include "working_area.h"
 
 #include <QLineEdit>

@@ -39,20 +39,6 @@ constexpr Term kStageTerms[4][2] = {
     {kNum1, kDen2},
     {kDen1, kNum2},
 };
-
-struct PromptRow {
-    int a, b;
-    PairPrompt prompt;
-};
-constexpr const char *kVertical = "Semplifica in verticale";
-constexpr const char *kDiagonal = "Semplifica in diagonale";
-constexpr PromptRow kPrompts[] = {
-    {1, 2, {kVertical, {kPlaceNum1, kPlaceDen1}}}, {3, 4, {kVertical, {kPlaceNum2, kPlaceDen2}}},
-    {1, 4, {kDiagonal, {kPlaceNum1, kPlaceDen2}}}, {1, 8, {kDiagonal, {kPlaceNum1, 4}}},
-    {2, 3, {kDiagonal, {kPlaceDen1, kPlaceNum2}}}, {2, 7, {kDiagonal, {kPlaceDen1, 3}}},
-    {5, 4, {kDiagonal, {1, kPlaceDen2}}},          {5, 8, {kDiagonal, {1, 4}}},
-    {6, 3, {kDiagonal, {2, kPlaceNum2}}},          {6, 7, {kDiagonal, {2, 3}}},
-};
 } // namespace
 
 ProductPlan planProduct(int num1, int den1, int num2, int den2) {
@@ -91,13 +77,6 @@ ProductPlan planProduct(int num1, int den1, int num2, int den2) {
     ask(9, top / g);
     ask(10, bottom / g);
     return p;
-}
-
-PairPrompt productPairPrompt(int a, int b) {
-    for (const PromptRow &row : kPrompts)
-        if (row.a == a && row.b == b)
-            return row.prompt;
-    return {};
 }
 
 DivisionPlan planDivision(int num1, int den1, int num2, int den2) {

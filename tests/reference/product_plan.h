@@ -1,10 +1,13 @@
 #pragma once
 
+#include "product_prompts.h"
+
 #include <array>
 #include <cstdint>
 
-// The worked plan of a product of two fractions, as the multiplication screens lead the
-// pupil through it, computed from the four numbers alone. Each term has a chain of places
+// The tests' own plan of a product of two fractions, written apart from the screens so they
+// can be checked against it: the steps the multiplication screens lead the pupil through,
+// computed from the four numbers alone. Each term has a chain of places
 // written outward from the fraction, and the newest value of a term is the outermost
 // filled place of its chain:
 //   first numerator    txtNum1 -> box 1 -> box 5
@@ -19,17 +22,11 @@
 //   D  first denominator against second numerator      next places of those two chains
 //   E  the product in lowest terms, always             boxes 9, 10
 
-// A place of the working area: step boxes by their number 1..10, operand boxes after them.
-enum ProductPlace : int8_t {
-    kPlaceNum1 = 11,
-    kPlaceDen1 = 12,
-    kPlaceNum2 = 13,
-    kPlaceDen2 = 14,
-};
+// Places are numbered as the screen's prompt table numbers them (product_prompts.h).
 
 struct ProductStep {
-    int8_t box = 0;     // the step box asked, 1..10
-    int16_t value = 0;  // what it expects
+    int8_t box = 0;    // the step box asked, 1..10
+    int16_t value = 0; // what it expects
 };
 
 struct ProductPlan {
@@ -45,15 +42,6 @@ struct ProductPlan {
 // Plans num1/den1 x num2/den2. Operands are whole numbers from 1 to 99. Allocation-free,
 // so it can be run over every problem of the domain.
 ProductPlan planProduct(int num1, int den1, int num2, int den2);
-
-// What the screen shows when the pair of steps (a, b) begins: the notice and the two places
-// crossed out. notice is nullptr for a pair that is no simplification (the product pair
-// 9, 10), which leaves the notice as it was and greys nothing.
-struct PairPrompt {
-    const char *notice = nullptr;
-    std::array<int8_t, 2> greyed{};
-};
-PairPrompt productPairPrompt(int a, int b);
 
 // A division num1/den1 : num2/den2 rewritten as num1/den1 x den2/num2: the four rewrite
 // boxes (txtNum1, txtDen1, txtNum2, txtDen2, indexes 1..4 as Reciproco) and then the plan

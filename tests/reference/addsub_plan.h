@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdint>
 
-// The worked plan of one addition or subtraction of two fractions, as the exercise screen
-// leads the pupil through it, computed from the four numbers alone:
+// The tests' own plan of one addition or subtraction of two fractions, written apart from
+// the screens so they can be checked against it: the steps the exercise screen leads the
+// pupil through, computed from the four numbers alone:
 //   boxes 1, 2   the first fraction reduced by its greatest common divisor (if it is > 1)
 //   boxes 3, 4   the second fraction likewise
 //   box 5        the least common multiple D of the two current denominators
