@@ -181,17 +181,17 @@ void StartMenu::Timer1_Timer() {
 }
 
 void StartMenu::cmdComputer_MouseDown() {
-    scegliModo(2);
+    scegliModo(SharedState::kModoComputer);
 }
 
 void StartMenu::cmdTe_MouseDown() {
-    scegliModo(1);
+    scegliModo(SharedState::kModoPupil);
 }
 
 void StartMenu::scegliModo(int modo) {
     ctx_.suona(CueClick);
-    image1_->setVisible(modo == 1);
-    image2_->setVisible(modo == 2);
+    image1_->setVisible(modo == SharedState::kModoPupil);
+    image2_->setVisible(modo == SharedState::kModoComputer);
     timer1_->stop();
     for (PictureButton *b : std::as_const(operations_))
         b->show();
@@ -202,9 +202,11 @@ void StartMenu::apriOperazione(Operation op) {
     const int modo = ctx_.state.Modo;
     // Without a mode there is no screen to open; hiding the menu then would leave the
     // pupil with no window at all.
-    if (modo != 1 && modo != 2)
+    if (modo != SharedState::kModoPupil && modo != SharedState::kModoComputer)
         return;
-    openExerciseScreen(ctx_, op, modo == 2 ? ProblemSource::Computer : ProblemSource::Pupil, this);
+    openExerciseScreen(
+        ctx_, op,
+        modo == SharedState::kModoComputer ? ProblemSource::Computer : ProblemSource::Pupil, this);
     hide();
     ctx_.suona(CueOpened);
 }
