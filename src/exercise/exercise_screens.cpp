@@ -4,7 +4,6 @@
 #include "app_context.h"
 #include "division_procedure.h"
 #include "exercise_frame.h"
-#include "keypad.h"
 #include "multiplication_procedure.h"
 #include "pupil_entry_frame.h"
 #include "pupil_entry_screen.h"
@@ -62,16 +61,6 @@ EntrySign signOf(Operation op) {
     }
     return EntrySign::Divide;
 }
-
-// The random screens: range frames on the left, "fino a 25" in both, keypad off until
-// the first "Avvio".
-void attachRanges(ExerciseFrame &frame, Procedure &procedure) {
-    auto *ranges =
-        new RangeOptions(frame.context(), &frame, [&procedure] { procedure.clearProblem(); });
-    ranges->selectDefaults();
-    frame.keypadFrame()->setEnabled(false);
-    frame.hooks().start = [&procedure] { procedure.startRandom(); };
-}
 } // namespace
 
 QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
@@ -83,14 +72,18 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     // At most one exercise screen at a time.
     delete openScreen;
 
+    // Loaded in this order: the common frame, the operation's working area, the source,
+    // which finishes the load (the random screens' ranges, the entry frame's first box).
     auto *frame = new ExerciseFrame(ctx, row->kind, startMenu);
     frame->load();
     const bool pupilEntry = source == ProblemSource::Pupil;
     Procedure *procedure = makeProcedure(*frame, op, pupilEntry);
+    SourcePanel *panel = nullptr;
     if (pupilEntry)
-        new PupilEntryScreen(*frame, signOf(op), *procedure);
+        panel = new PupilEntryScreen(*frame, signOf(op), *procedure);
     else
-        attachRanges(*frame, *procedure);
+        panel = new RangeOptions(*frame, *procedure);
+    frame->plug(*procedure, *panel);
 
     openScreen = frame;
     frame->showAndActivate();

@@ -4,51 +4,19 @@
 #include "exercise_layout.h"
 #include "fonts.h"
 #include "keypad.h"
+#include "notices.h"
 #include "picture_button.h"
+#include "procedure.h"
+#include "source_panel.h"
+#include "step_box.h"
 #include "widget_factory.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 
 namespace {
-// A box of the working area: light yellow with red digits inside a thin grey border, all
-// greyed when it is crossed out. Drawn from its palette rather than a style sheet, which
-// would be parsed and matched again for every box of every screen: that was half of the
-// time a screen took to open.
-class StepBox : public QLineEdit {
-  public:
-    explicit StepBox(QWidget *parent) : QLineEdit(parent) {
-        setFrame(false);
-        setTextMargins(1, 1, 1, 1); // the border's width: the text stays where it was
-        QPalette pal = palette();
-        pal.setColor(QPalette::Base, layout::kLightYellow);
-        pal.setColor(QPalette::Text, layout::kBoxInk);
-        pal.setColor(QPalette::Disabled, QPalette::Base, QColor(0xe6, 0xe6, 0xd2));
-        pal.setColor(QPalette::Disabled, QPalette::Text, QColor(0xa8, 0xa8, 0xa8));
-        setPalette(pal);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent *event) override {
-        {
-            QPainter ground(this);
-            ground.fillRect(rect(), palette().base()); // the style's panel leaves a margin
-        }
-        QLineEdit::paintEvent(event);
-        // The border as four filled strips, one pixel wide at any scaling.
-        QPainter border(this);
-        const QColor ink = isEnabled() ? QColor(0x7f, 0x7f, 0x7f) : QColor(0xc0, 0xc0, 0xc0);
-        const int w = width();
-        const int h = height();
-        for (const QRect &edge :
-             {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)})
-            border.fillRect(edge, ink);
-    }
-};
-
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &where,
                   const QColor &ink, qreal points, bool italic = false) {
     return makeComicLabel(parent, QString::fromLatin1(name), text, where,
@@ -98,10 +66,6 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
     keypad_ = new Keypad(this);
     keypad_->setGeometry(f::kKeypad);
     connect(keypad_, &Keypad::keyClicked, this, &ExerciseFrame::keypadKey);
-    connect(keypad_, &Keypad::okClicked, this, [this] {
-        if (hooks_.check)
-            hooks_.check();
-    });
 
     start_ = makePictureButton(
         this, kind.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
@@ -112,18 +76,6 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
                                 looks::green, f::kRipeti);
     exit_ = makePictureButton(this, QStringLiteral("cmdExit"), QStringLiteral("Esci"), looks::green,
                               f::kExit);
-    connect(start_, &QAbstractButton::clicked, this, [this] {
-        if (hooks_.start)
-            hooks_.start();
-    });
-    connect(solution_, &QAbstractButton::clicked, this, [this] {
-        if (hooks_.solution)
-            hooks_.solution();
-    });
-    connect(repeat_, &QAbstractButton::clicked, this, [this] {
-        if (hooks_.repeat)
-            hooks_.repeat();
-    });
     connect(exit_, &QAbstractButton::clicked, this, &ExerciseFrame::leave);
 
     // Key preview: the screen sees every key before the box that has the focus. Only an
@@ -133,6 +85,15 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
 
 ExerciseFrame::~ExerciseFrame() {
     qApp->removeEventFilter(this);
+}
+
+void ExerciseFrame::plug(Procedure &procedure, SourcePanel &source) {
+    procedure_ = &procedure;
+    source_ = &source;
+    connect(keypad_, &Keypad::okClicked, &procedure, &Procedure::check);
+    connect(start_, &QAbstractButton::clicked, &source, &SourcePanel::start);
+    connect(solution_, &QAbstractButton::clicked, &procedure, &Procedure::solution);
+    connect(repeat_, &QAbstractButton::clicked, &procedure, &Procedure::repeat);
 }
 
 void ExerciseFrame::load() {
@@ -148,21 +109,17 @@ void ExerciseFrame::load() {
 }
 
 QLineEdit *ExerciseFrame::makeBox(const QString &name, const QRect &where) {
-    auto *box = new StepBox(this);
-    box->setObjectName(name);
-    box->setGeometry(where);
-    box->setAlignment(Qt::AlignCenter);
-    QFont font(QString::fromLatin1(kComicFace));
-    font.setPointSizeF(15.75);
-    box->setFont(font);
-    // Out of the Tab order: the focus comes from the program or from a click.
-    box->setFocusPolicy(Qt::ClickFocus);
-    return box;
+    return new StepBox(this, name, where);
 }
 
 void ExerciseFrame::setOperandBoxes(QLineEdit *num1, QLineEdit *den1, QLineEdit *num2,
                                     QLineEdit *den2) {
     operands_ = {num1, den1, num2, den2};
+}
+
+void ExerciseFrame::showOperands(const std::array<int, 4> &values) {
+    for (int i = 0; i < 4; ++i)
+        operands_[i]->setText(QString::number(values[i]));
 }
 
 void ExerciseFrame::setStepBox(int k, QLineEdit *box) {
@@ -195,10 +152,26 @@ void ExerciseFrame::setNotice(const QString &text) {
     notice_->setText(text);
 }
 
+void ExerciseFrame::setNotice(const char *text) {
+    notice_->setText(QString::fromUtf8(text));
+}
+
 void ExerciseFrame::showCounters() {
     avviate_->setText(counterText(ctx_.state.Avviate));
     fatte_->setText(counterText(ctx_.state.Eseguite));
     errori_->setText(counterText(ctx_.state.Errori));
+}
+
+ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
+    if (box->text().isEmpty()) {
+        box->setFocus(Qt::OtherFocusReason);
+        return Entry::Empty;
+    }
+    int value = 0;
+    if (entryValue(box->text(), value) && value == expected)
+        return Entry::Right;
+    wrongAnswer(box);
+    return Entry::Wrong;
 }
 
 void ExerciseFrame::wrongAnswer(QLineEdit *box) {
@@ -211,8 +184,24 @@ void ExerciseFrame::wrongAnswer(QLineEdit *box) {
     box->setFocus(Qt::OtherFocusReason);
 }
 
+void ExerciseFrame::askFirstStep(QLineEdit *box) {
+    box->setFocus(Qt::OtherFocusReason);
+    solution_->setEnabled(true);
+    keypad_->setEnabled(true);
+}
+
+void ExerciseFrame::startExercise(Start start) {
+    SharedState &s = ctx_.state;
+    if (start == Start::New) {
+        ++s.Avviate;
+        showCounters();
+    }
+    s.EsercizioRipetuto = start == Start::New ? 0 : 1;
+    s.RipetizioneInCorso = 0;
+}
+
 void ExerciseFrame::completeExercise() {
-    setNotice(QStringLiteral("Missione compiuta"));
+    setNotice(notices::kMissioneCompiuta);
     ctx_.suona(CueCompleted);
     if (ctx_.state.EsercizioRipetuto == 0) {
         ++ctx_.state.Eseguite;
@@ -225,7 +214,7 @@ void ExerciseFrame::completeExercise() {
 }
 
 void ExerciseFrame::solutionShown() {
-    setNotice(QStringLiteral("Fatto"));
+    setNotice(notices::kFatto);
     repeat_->setEnabled(true);
     keypad_->setEnabled(false);
     start_->setFocus(Qt::OtherFocusReason);
@@ -233,15 +222,11 @@ void ExerciseFrame::solutionShown() {
 }
 
 QLineEdit *ExerciseFrame::keypadTargetBox() const {
-    if (hooks_.keypadTarget)
-        return hooks_.keypadTarget();
-    return workTargetBox();
+    return source_->keypadTarget();
 }
 
 QLineEdit *ExerciseFrame::workTargetBox() const {
-    if (hooks_.workTarget)
-        return hooks_.workTarget();
-    return txtFraz(ctx_.state.Passo);
+    return procedure_->workTarget();
 }
 
 void ExerciseFrame::keypadKey(int key, const QString &text) {
@@ -261,8 +246,7 @@ void ExerciseFrame::pressEnter() {
     // start or with no current box, a check would walk past the end of the exercise.
     if (!keypad_->isEnabled() || !okButton()->isEnabled())
         return;
-    if (hooks_.check)
-        hooks_.check();
+    procedure_->check();
 }
 
 bool ExerciseFrame::eventFilter(QObject *watched, QEvent *event) {
@@ -296,8 +280,7 @@ void ExerciseFrame::focusRule() {
     if (QLineEdit *five = txtFraz(5))
         five->setFocus(Qt::OtherFocusReason);
     s.Passo = 5;
-    if (hooks_.focusRuleJumped)
-        hooks_.focusRuleJumped();
+    procedure_->focusRuleSkippedToStep5();
 }
 
 void ExerciseFrame::leave() {
@@ -307,8 +290,7 @@ void ExerciseFrame::leave() {
         // Without a window manager a shown window gets the keyboard only when asked.
         startMenu_->activateWindow();
     }
-    if (hooks_.leaving)
-        hooks_.leaving();
+    source_->leaving();
     hide();
     deleteLater();
 }

@@ -4,35 +4,27 @@
 
 #include <QPointer>
 #include <array>
-#include <functional>
 
 struct AppContext;
 class Keypad;
 class PictureButton;
+class Procedure;
 class QLabel;
 class QLineEdit;
+class SourcePanel;
 
 // The frame shared by the eight exercise screens: title, counters, keypad, message line,
 // the four command buttons, and the input mechanics (keypad typing at the caret, Enter as
-// "OK", the focus rule of the step boxes, leaving the screen).
+// "OK", the focus rule of the step boxes, leaving the screen), plus the start and the two
+// ends of an exercise, which are alike on every screen.
 //
-// How the parts of a screen plug into it:
-//  - The working area (operand boxes txtNum1..txtDen2 and the step boxes txtFraz(1..n))
-//    is built by the operation with makeBox() and handed over with setOperandBoxes() and
-//    setStepBox(); the frame then serves them through txtNum1()..txtDen2(), txtFraz(k).
-//  - The problem source sits in sourceArea() on the left: the range frames of the random
-//    screens, or the entry frame of the pupil-entry screens.
-//  - hooks() says what the buttons do. The operation sets check, solution and repeat;
-//    start is set by the problem source, which calls the screen's Procedure.
-//  - workTarget, set by an operation whose keypad does not always feed txtFraz(Passo),
-//    picks the box of the working area the keypad types into (a division's rewrite box).
-//  - keypadTarget, when set by the problem source, picks the box the keypad types into
-//    (a pupil-entry screen returns its entry box while Modo = 1, else the working area's).
-//    When the target is nullptr a key only clicks.
-//  - focusRuleJumped runs after the focus rule moved from step 3 to step 5 (addition and
-//    subtraction work out the common denominator there).
-//  - leaving runs when "Esci" is pressed, after the start menu is shown again and before
-//    the screen goes away (a pupil-entry screen gives Modo back).
+// Two parts make a screen of it, each behind one small interface, plugged in once:
+//  - the operation (Procedure: addition and subtraction, multiplication, division) builds
+//    its working area with makeBox(), setOperandBoxes() and setStepBox(), and answers "OK",
+//    "Soluzione", "Ripeti", where the keypad types in the working area, and what step 5
+//    needs when the focus rule skips to it;
+//  - the problem source (SourcePanel: the range frames or the pupil's entry frame) sits in
+//    sourceArea(), answers "Avvio" and where the keypad types, and hears of "Esci".
 // The frame owns no exercise state of its own: everything lives in AppContext::state and
 // in the widgets.
 class ExerciseFrame : public ProgramWindow {
@@ -44,22 +36,15 @@ class ExerciseFrame : public ProgramWindow {
         bool pupilEntry;        // the start button and the notice move for the entry frame
         bool division;          // the start button is cmdStartDiv
     };
-    struct Hooks {
-        std::function<void()> start;
-        std::function<void()> check;
-        std::function<void()> solution;
-        std::function<void()> repeat;
-        std::function<QLineEdit *()> workTarget;
-        std::function<QLineEdit *()> keypadTarget;
-        std::function<void()> focusRuleJumped;
-        std::function<void()> leaving;
-    };
+    // How an exercise starts: a new one, or the same one again after "Ripeti".
+    enum class Start { New, Repeat };
 
     ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu);
     ~ExerciseFrame() override;
 
     AppContext &context() const { return ctx_; }
-    Hooks &hooks() { return hooks_; }
+    // The screen's operation and problem source; the buttons act from then on.
+    void plug(Procedure &procedure, SourcePanel &source);
 
     // The common part of loading: counters to 0 and shown, Soluzione and Ripeti disabled,
     // Passo 1. The problem source and the operation finish the load.
@@ -73,6 +58,9 @@ class ExerciseFrame : public ProgramWindow {
     QLineEdit *txtDen1() const { return operands_[1]; }
     QLineEdit *txtNum2() const { return operands_[2]; }
     QLineEdit *txtDen2() const { return operands_[3]; }
+    const std::array<QLineEdit *, 4> &operandBoxes() const { return operands_; }
+    // Writes the four numbers into txtNum1, txtDen1, txtNum2, txtDen2, as plain digits.
+    void showOperands(const std::array<int, 4> &values);
     // Step box k, or nullptr when the screen has no such box (0, 12, ...).
     QLineEdit *txtFraz(int k) const;
     int stepBoxCount() const;
@@ -87,11 +75,24 @@ class ExerciseFrame : public ProgramWindow {
     static QRect sourceArea();
 
     void setNotice(const QString &text);
+    void setNotice(const char *text);
     // Shows Avviate, Eseguite and Errori from the shared state.
     void showCounters();
-    // A wrong answer in box: the wrong cue, one more error unless the exercise is a
-    // repeat, the box emptied and given the focus again.
-    void wrongAnswer(QLineEdit *box);
+    // The first step of an exercise is asked in box: it takes the focus, and the keypad and
+    // "Soluzione" go on.
+    void askFirstStep(QLineEdit *box);
+    // An exercise has started, its first step asked. A new one counts one more in Avviate,
+    // shown at once, and is scored (EsercizioRipetuto 0); a repeat is neither counted nor
+    // scored (EsercizioRipetuto 1). Either way no repeat is in progress any more.
+    // Cues do not yield to the event loop here, so an operation may clear these flags
+    // before or after its cues with the same effect; only the order of the cues is kept,
+    // and each operation plays its own where its start does.
+    void startExercise(Start start);
+    // The check of an entry, alike on every screen: an empty box only gets the focus back;
+    // a text that is not the whole number expected is a wrong answer (the wrong cue, one
+    // more error unless the exercise is a repeat, the box emptied and given the focus).
+    enum class Entry { Empty, Wrong, Right };
+    Entry checkEntry(QLineEdit *box, int expected);
     // The last step was right: "Missione compiuta", one more completed unless a repeat,
     // the keypad and "Soluzione" off, "Ripeti" on, the focus on the start button.
     void completeExercise();
@@ -108,13 +109,15 @@ class ExerciseFrame : public ProgramWindow {
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    void wrongAnswer(QLineEdit *box);
     void keypadKey(int key, const QString &text);
     void focusRule();
     void leave();
 
     AppContext &ctx_;
     QPointer<QWidget> startMenu_;
-    Hooks hooks_;
+    Procedure *procedure_ = nullptr;
+    SourcePanel *source_ = nullptr;
     Keypad *keypad_ = nullptr;
     PictureButton *start_ = nullptr;
     PictureButton *solution_ = nullptr;

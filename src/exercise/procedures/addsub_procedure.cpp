@@ -1,23 +1,16 @@
 #include "addsub_procedure.h"
 
 #include "app_context.h"
-#include "box_values.h"
 #include "entry_rules.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
-#include "fonts.h"
 #include "keypad.h"
+#include "notices.h"
 #include "picture_button.h"
-#include "random_source.h"
 #include "range_options.h"
 #include "working_area.h"
 
-#include <QLabel>
 #include <QLineEdit>
-
-namespace {
-const QString kSemplifica = QStringLiteral("Semplifica in verticale");
-} // namespace
 
 AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
     : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state),
@@ -35,12 +28,6 @@ AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
     makeSign(&frame, QStringLiteral("Label2"), QStringLiteral("="), a::kEquals);
     for (int i = 0; i < int(a::kBars.size()); ++i)
         makeBar(&frame, QStringLiteral("Line%1").arg(i + 1), a::kBars[i]);
-
-    ExerciseFrame::Hooks &h = frame.hooks();
-    h.check = [this] { check(); };
-    h.solution = [this] { solution(); };
-    h.repeat = [this] { repeat(); };
-    h.focusRuleJumped = [this] { DenominatoreComune(); };
 }
 
 void AddSubProcedure::write(int box, long value, bool leadingBlank) {
@@ -48,99 +35,96 @@ void AddSubProcedure::write(int box, long value, bool leadingBlank) {
     frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
 }
 
+void AddSubProcedure::next(int k) {
+    frame_.txtFraz(k)->setFocus(Qt::OtherFocusReason);
+    ctx_.suona(CueRight);
+}
+
+QLineEdit *AddSubProcedure::workTarget() const {
+    return frame_.txtFraz(s_.Passo);
+}
+
 void AddSubProcedure::AzzeraSchermo() {
-    for (QLineEdit *b : {frame_.txtNum1(), frame_.txtDen1(), frame_.txtNum2(), frame_.txtDen2()})
+    for (QLineEdit *b : frame_.operandBoxes())
         b->setEnabled(true);
     for (int k = 1; k <= 11; ++k)
         frame_.txtFraz(k)->setEnabled(true);
     frame_.solutionButton()->setEnabled(false);
     frame_.repeatButton()->setEnabled(false);
     frame_.keypadFrame()->setEnabled(false);
-    for (QLineEdit *b : {frame_.txtNum1(), frame_.txtDen1(), frame_.txtNum2(), frame_.txtDen2()})
+    for (QLineEdit *b : frame_.operandBoxes())
         b->clear();
     for (int k = 1; k <= 11; ++k)
         frame_.txtFraz(k)->clear();
 }
 
-// The steps work on the problem as it was given and on the answers as they were confirmed,
-// never on the boxes' text: every box stays typeable, and a pupil who scribbles over an
-// operand or an answered box must not change what the next steps ask.
+// SemplificaVerticale1 (which 1) and SemplificaVerticale2 (which 2). Every box stays
+// typeable, so the numbers come from the problem as given, never from the boxes' text.
 void AddSubProcedure::semplificaVerticale(int which) {
     QLineEdit *num = which == 1 ? frame_.txtNum1() : frame_.txtNum2();
     QLineEdit *den = which == 1 ? frame_.txtDen1() : frame_.txtDen2();
     const int first = which == 1 ? 1 : 3;
     const long n = which == 1 ? s_.Num1 : s_.Num2;
     const long d = which == 1 ? s_.Den1 : s_.Den2;
-    long a = n, b = d;
-    s_.CalcolaMCD(a, b);
-    if (s_.MCD <= 1) // already in lowest terms (0 only for a zero denominator)
+    const long g = s_.mcdOf(n, d);
+    if (g <= 1) // already in lowest terms (0 only for a zero denominator)
         return;
-    frame_.setNotice(kSemplifica);
+    frame_.setNotice(notices::kVerticale);
     s_.Passo = first;
     // The focus rule runs after this handler, so giving the focus before the answers are
     // stored is safe.
     frame_.txtFraz(first)->setFocus(Qt::OtherFocusReason);
-    s_.Risposte[first] = int16_t(n / s_.MCD);
+    s_.Risposte[first] = int16_t(n / g);
     if (s_.MostraSoluzione == 1)
         write(first, s_.Risposte[first]);
     num->setEnabled(false);
-    s_.Risposte[first + 1] = int16_t(d / s_.MCD);
+    s_.Risposte[first + 1] = int16_t(d / g);
     if (s_.MostraSoluzione == 1)
         write(first + 1, s_.Risposte[first + 1]);
     den->setEnabled(false);
 }
 
-void AddSubProcedure::SemplificaVerticale1() {
-    semplificaVerticale(1);
-}
-
-void AddSubProcedure::SemplificaVerticale2() {
-    semplificaVerticale(2);
-}
-
+// The first step is 1 when the first fraction is reducible, else 3 when the second is,
+// else 5.
 void AddSubProcedure::ScegliPrimoPasso() {
     if (frame_.txtNum1()->isEnabled())
-        SemplificaVerticale2();
+        semplificaVerticale(2);
     else
         s_.Passo = 1;
     if (frame_.txtNum2()->isEnabled()) {
         if (frame_.txtNum1()->isEnabled()) {
             s_.Passo = 5;
-            frame_.setNotice(QStringLiteral("Esegui"));
+            frame_.setNotice(notices::kEsegui);
             DenominatoreComune();
         }
     } else {
         s_.Passo = 3;
     }
-    frame_.txtFraz(s_.Passo)->setFocus(Qt::OtherFocusReason);
-    frame_.solutionButton()->setEnabled(true);
-    frame_.keypadFrame()->setEnabled(true);
+    frame_.askFirstStep(frame_.txtFraz(s_.Passo));
 }
 
+// Steps 5, 6 and 7: the least common denominator of the two current denominators and the
+// two current numerators expanded to it.
 void AddSubProcedure::DenominatoreComune() {
-    const bool first = frame_.txtDen1()->isEnabled();
-    const bool second = frame_.txtDen2()->isEnabled();
-    const long d1 = first ? s_.Den1 : s_.Risposte[2];
-    const long d2 = second ? s_.Den2 : s_.Risposte[4];
+    const long d1 = frame_.txtDen1()->isEnabled() ? s_.Den1 : s_.Risposte[2];
+    const long d2 = frame_.txtDen2()->isEnabled() ? s_.Den2 : s_.Risposte[4];
     if (d1 <= 0 || d2 <= 0) // no problem started yet
         return;
-    s_.OpMcm1 = d1;
-    s_.OpMcm2 = d2;
-    long a = d1, b = d2;
-    s_.CalcolaMcm(a, b);
-    s_.Risposte[5] = int16_t(s_.mcm);
+    const long mcm = s_.mcmOf(d1, d2);
+    s_.Risposte[5] = int16_t(mcm);
     if (s_.MostraSoluzione == 1)
-        write(5, s_.mcm);
+        write(5, mcm);
     const long x = frame_.txtNum1()->isEnabled() ? s_.Num1 : s_.Risposte[1];
     const long y = frame_.txtNum2()->isEnabled() ? s_.Num2 : s_.Risposte[3];
-    s_.Risposte[6] = int16_t(x * (s_.mcm / s_.OpMcm1));
-    s_.Risposte[7] = int16_t(y * (s_.mcm / s_.OpMcm2));
+    s_.Risposte[6] = int16_t(x * (mcm / s_.OpMcm1));
+    s_.Risposte[7] = int16_t(y * (mcm / s_.OpMcm2));
     if (s_.MostraSoluzione == 1) {
         write(6, s_.Risposte[6], true);
         write(7, s_.Risposte[7], true);
     }
 }
 
+// Steps 8 and 9: the sum or difference over the common denominator.
 void AddSubProcedure::CalcolaRisultato() {
     s_.Risposte[8] =
         int16_t(subtract_ ? s_.Risposte[6] - s_.Risposte[7] : s_.Risposte[6] + s_.Risposte[7]);
@@ -151,33 +135,28 @@ void AddSubProcedure::CalcolaRisultato() {
         write(9, s_.mcm);
 }
 
+// Steps 10 and 11: the result reduced, when it can be (a zero difference stays as it is).
 void AddSubProcedure::SemplificaRisultato() {
     const long n = s_.Risposte[8];
     const long d = s_.Risposte[9];
-    long a = n, b = d;
-    s_.CalcolaMCD(a, b);
-    if (s_.MCD <= 1)
+    const long g = s_.mcdOf(n, d);
+    if (g <= 1 || (subtract_ && n == 0))
         return;
-    if (subtract_ && n == 0) // a zero difference stays as it is
-        return;
-    frame_.setNotice(kSemplifica);
+    frame_.setNotice(notices::kVerticale);
     s_.Passo = 10;
     frame_.txtFraz(10)->setFocus(Qt::OtherFocusReason);
-    s_.Risposte[10] = int16_t(n / s_.MCD);
+    s_.Risposte[10] = int16_t(n / g);
     if (s_.MostraSoluzione == 1)
         write(10, s_.Risposte[10]);
     frame_.txtFraz(8)->setEnabled(false);
-    s_.Risposte[11] = int16_t(d / s_.MCD);
+    s_.Risposte[11] = int16_t(d / g);
     if (s_.MostraSoluzione == 1)
         write(11, s_.Risposte[11]);
     frame_.txtFraz(9)->setEnabled(false);
 }
 
 void AddSubProcedure::showOperands() {
-    frame_.txtNum1()->setText(QString::number(s_.Num1));
-    frame_.txtDen1()->setText(QString::number(s_.Den1));
-    frame_.txtNum2()->setText(QString::number(s_.Num2));
-    frame_.txtDen2()->setText(QString::number(s_.Den2));
+    frame_.showOperands({s_.Num1, s_.Den1, s_.Num2, s_.Den2});
 }
 
 void AddSubProcedure::drawFractions() {
@@ -187,23 +166,18 @@ void AddSubProcedure::drawFractions() {
     showOperands();
 }
 
+void AddSubProcedure::firstStep() {
+    semplificaVerticale(1);
+    ScegliPrimoPasso();
+}
+
 void AddSubProcedure::startRandom() {
-    if (subtract_) {
-        ctx_.suona(CueRight);
-        // Compared exactly by cross-multiplying: the denominators are positive.
-        do
-            drawFractions();
-        while (long(s_.Num1) * s_.Den2 < long(s_.Num2) * s_.Den1);
-    } else {
-        s_.Passo = 0;
-        s_.EsercizioRipetuto = 0;
-        ctx_.suona(CueRight);
+    ctx_.suona(CueRight);
+    do
         drawFractions();
-    }
+    while (subtract_ && fractionLess(s_.Num1, s_.Den1, s_.Num2, s_.Den2));
     firstStep();
-    s_.EsercizioRipetuto = 0;
-    ++s_.Avviate;
-    frame_.showCounters();
+    frame_.startExercise(ExerciseFrame::Start::New);
 }
 
 bool AddSubProcedure::admits(const EnteredProblem &p) {
@@ -219,24 +193,10 @@ bool AddSubProcedure::admits(const EnteredProblem &p) {
 }
 
 void AddSubProcedure::startWithOperands() {
-    if (!subtract_) {
-        s_.Passo = 0;
-        s_.EsercizioRipetuto = 0;
-    }
     ctx_.suona(CueRight);
-    frame_.keypadFrame()->setEnabled(true);
-    frame_.solutionButton()->setEnabled(true);
     showOperands();
     firstStep();
-    if (subtract_)
-        s_.EsercizioRipetuto = 0;
-    ++s_.Avviate;
-    frame_.showCounters();
-}
-
-void AddSubProcedure::firstStep() {
-    SemplificaVerticale1();
-    ScegliPrimoPasso();
+    frame_.startExercise(ExerciseFrame::Start::New);
 }
 
 void AddSubProcedure::check() {
@@ -244,63 +204,59 @@ void AddSubProcedure::check() {
     QLineEdit *box = frame_.txtFraz(k);
     if (!box || !box->isEnabled()) // no current step: leave the screen as it is
         return;
-    if (box->text().isEmpty()) {
-        box->setFocus(Qt::OtherFocusReason);
+    if (frame_.checkEntry(box, s_.Risposte[k]) != ExerciseFrame::Entry::Right)
         return;
-    }
-    int value = 0;
-    if (!entryValue(box->text(), value) || value != s_.Risposte[k]) {
-        frame_.wrongAnswer(box);
-        return;
-    }
+    // Steps 3 and 4 are asked only while the second fraction is being reduced, 10 and 11
+    // only while the result is.
     s_.Passo = k + 1;
-    const int p = s_.Passo;
-    if (p == 3) {
-        SemplificaVerticale2();
+    switch (s_.Passo) {
+    case 3:
+        semplificaVerticale(2);
         if (!frame_.txtNum2()->isEnabled()) {
-            frame_.txtFraz(3)->setFocus(Qt::OtherFocusReason);
-            ctx_.suona(CueRight);
+            next(3);
             return;
         }
         s_.Passo = 5;
-    } else if (p == 4 && !frame_.txtNum2()->isEnabled()) {
-        frame_.txtFraz(4)->setFocus(Qt::OtherFocusReason);
-        ctx_.suona(CueRight);
-        return;
-    } else if (p == 10) {
-        SemplificaRisultato();
-        if (frame_.txtFraz(8)->isEnabled()) {
-            frame_.completeExercise();
-        } else {
-            frame_.txtFraz(10)->setFocus(Qt::OtherFocusReason);
-            ctx_.suona(CueRight);
+        break;
+    case 4:
+        if (!frame_.txtNum2()->isEnabled()) {
+            next(4);
+            return;
         }
+        break;
+    case 10:
+        SemplificaRisultato();
+        if (frame_.txtFraz(8)->isEnabled())
+            frame_.completeExercise();
+        else
+            next(10);
         return;
-    } else if (p == 11 && !frame_.txtFraz(8)->isEnabled()) {
-        frame_.txtFraz(11)->setFocus(Qt::OtherFocusReason);
-        ctx_.suona(CueRight);
-        return;
-    } else if (p == 12) {
+    case 11:
+        if (!frame_.txtFraz(8)->isEnabled()) {
+            next(11);
+            return;
+        }
+        break;
+    case 12:
         frame_.completeExercise();
         return;
     }
-    frame_.txtFraz(s_.Passo)->setFocus(Qt::OtherFocusReason);
+    next(s_.Passo);
     if (s_.Passo == 5) {
         DenominatoreComune();
-        frame_.setNotice(QStringLiteral("Esegui"));
+        frame_.setNotice(notices::kEsegui);
     } else if (s_.Passo == 8) {
         CalcolaRisultato();
-        frame_.setNotice(QStringLiteral("Calcola"));
+        frame_.setNotice(notices::kCalcola);
     }
-    ctx_.suona(CueRight);
 }
 
 void AddSubProcedure::solution() {
     ctx_.suona(CueRight);
     s_.MostraSoluzione = 1;
     showOperands(); // the solution stands beside the problem it solves
-    SemplificaVerticale1();
-    SemplificaVerticale2();
+    semplificaVerticale(1);
+    semplificaVerticale(2);
     DenominatoreComune();
     CalcolaRisultato();
     SemplificaRisultato();
@@ -311,8 +267,7 @@ void AddSubProcedure::solution() {
 void AddSubProcedure::repeat() {
     ctx_.suona(CueRight);
     AzzeraSchermo();
-    frame_.solutionButton()->setEnabled(true);
     showOperands();
     firstStep();
-    s_.EsercizioRipetuto = 1;
+    frame_.startExercise(ExerciseFrame::Start::Repeat);
 }

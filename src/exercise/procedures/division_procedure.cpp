@@ -1,13 +1,12 @@
 #include "division_procedure.h"
 
 #include "app_context.h"
-#include "box_values.h"
 #include "entry_rules.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
 #include "keypad.h"
+#include "notices.h"
 #include "picture_button.h"
-#include "product_procedure.h"
 #include "random_source.h"
 #include "range_options.h"
 #include "working_area.h"
@@ -16,10 +15,8 @@
 #include <QLineEdit>
 
 DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
-    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state),
-      pupilEntry_(pupilEntry) {
+    : ProductProcedure(frame, layout::product::kShiftDivision), pupilEntry_(pupilEntry) {
     namespace d = layout::division;
-    product_ = new ProductProcedure(frame, layout::product::kShiftDivision);
     makeSign(&frame, QStringLiteral("lblPiù"), QStringLiteral("x"), d::kTimes, 18, false);
     for (int k = 1; k <= 4; ++k) {
         // Written by the program only: the pupil can neither type here nor land here.
@@ -32,34 +29,21 @@ DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
     makeBar(&frame, QStringLiteral("Line3"), d::kLine3);
     makeSign(&frame, QStringLiteral("Label1"), QStringLiteral(":"), d::kDivide, 20.25);
     frame.notice()->setGeometry(pupilEntry ? d::kNoticePupil : d::kNoticeRandom);
-
-    // The solution always stands on the rewritten product, even when it is asked for in
-    // the middle of the rewrite.
-    product_->beforeStages = [this] { writeReciproco(); };
-    ExerciseFrame::Hooks &h = frame.hooks();
-    h.check = [this] { check(); };
-    h.solution = [this] { product_->solution(); };
-    h.repeat = [this] { repeat(); };
-    h.workTarget = [this]() -> QLineEdit * {
-        if (s_.FaseReciproco == 1)
-            return rewriteBox(s_.CampoDiv);
-        return frame_.txtFraz(s_.Passo);
-    };
 }
 
+std::array<int, 4> DivisionProcedure::productTerms() const {
+    return {s_.Reciproco[1], s_.Reciproco[2], s_.Reciproco[3], s_.Reciproco[4]};
+}
+
+QLineEdit *DivisionProcedure::workTarget() const {
+    if (s_.FaseReciproco == 1)
+        return rewriteBox(s_.CampoDiv);
+    return ProductProcedure::workTarget();
+}
+
+// The operand box CampoDiv names: 1 txtNum1, 2 txtDen1, 3 txtNum2, 4 txtDen2.
 QLineEdit *DivisionProcedure::rewriteBox(int campo) const {
-    switch (campo) {
-    case 1:
-        return frame_.txtNum1();
-    case 2:
-        return frame_.txtDen1();
-    case 3:
-        return frame_.txtNum2();
-    case 4:
-        return frame_.txtDen2();
-    default:
-        return nullptr;
-    }
+    return campo >= 1 && campo <= 4 ? frame_.operandBoxes()[campo - 1] : nullptr;
 }
 
 void DivisionProcedure::clearGiven() {
@@ -67,28 +51,17 @@ void DivisionProcedure::clearGiven() {
         b->clear();
 }
 
-// The given fraction first (1) or second (3) shown on its row.
-void DivisionProcedure::showGiven(int first) {
-    const int num = first == 1 ? s_.Num1 : s_.Num2;
-    const int den = first == 1 ? s_.Den1 : s_.Den2;
-    given_[first - 1]->setText(QString::number(num));
-    given_[first]->setText(QString::number(den));
-    if (first == 1) {
-        s_.Reciproco[1] = int16_t(s_.Num1);
-        s_.Reciproco[2] = int16_t(s_.Den1);
-    } else {
-        s_.Reciproco[3] = int16_t(s_.Den2);
-        s_.Reciproco[4] = int16_t(s_.Num2);
-    }
-}
-
-void DivisionProcedure::writeReciproco() {
-    for (int k = 1; k <= 4; ++k)
-        rewriteBox(k)->setText(QString::number(s_.Reciproco[k]));
+// The division as posed on its row, and what its rewrite expects: the first fraction
+// copied, the second turned upside down.
+void DivisionProcedure::showGiven() {
+    const int given[] = {s_.Num1, s_.Den1, s_.Num2, s_.Den2};
+    for (int i = 0; i < 4; ++i)
+        given_[i]->setText(QString::number(given[i]));
+    s_.Reciproco = {0, int16_t(s_.Num1), int16_t(s_.Den1), int16_t(s_.Den2), int16_t(s_.Num2)};
 }
 
 void DivisionProcedure::AzzeraSchermo() {
-    product_->AzzeraSchermo();
+    ProductProcedure::AzzeraSchermo();
     if (pupilEntry_)
         clearGiven();
 }
@@ -100,10 +73,8 @@ void DivisionProcedure::clearProblem() {
 
 // The rewrite asked from its first box.
 void DivisionProcedure::beginRewrite() {
-    frame_.txtNum1()->setFocus(Qt::OtherFocusReason);
-    frame_.keypadFrame()->setEnabled(true);
-    frame_.solutionButton()->setEnabled(true);
-    frame_.setNotice(QStringLiteral("Esegui"));
+    frame_.askFirstStep(frame_.txtNum1());
+    frame_.setNotice(notices::kEsegui);
     s_.FaseReciproco = 1;
     s_.CampoDiv = 1;
 }
@@ -112,19 +83,14 @@ void DivisionProcedure::startRandom() {
     ctx_.suona(CueRight);
     AzzeraSchermo();
     const bool fresh = s_.RipetizioneInCorso == 0;
-    if (fresh)
-        drawFraction(s_, *ctx_.random, 1);
-    showGiven(1);
-    if (fresh)
-        drawFraction(s_, *ctx_.random, 2);
-    showGiven(3);
-    beginRewrite();
     if (fresh) {
-        ++s_.Avviate;
-        frame_.showCounters();
-        s_.EsercizioRipetuto = 0;
+        drawFraction(s_, *ctx_.random, 1);
+        drawFraction(s_, *ctx_.random, 2);
     }
-    s_.RipetizioneInCorso = 0;
+    showGiven();
+    beginRewrite();
+    // In a repeat EsercizioRipetuto is already 1, as "Ripeti" set it.
+    frame_.startExercise(fresh ? ExerciseFrame::Start::New : ExerciseFrame::Start::Repeat);
 }
 
 bool DivisionProcedure::admits(const EnteredProblem &p) {
@@ -136,15 +102,11 @@ bool DivisionProcedure::admits(const EnteredProblem &p) {
 }
 
 void DivisionProcedure::startWithOperands() {
-    showGiven(1);
-    showGiven(3);
+    showGiven();
     beginRewrite();
     // A typed problem is always a new exercise, even when a repeated rewrite was left
     // unfinished for it: counted, scored, and the repeat is over.
-    ++s_.Avviate;
-    frame_.showCounters();
-    s_.EsercizioRipetuto = 0;
-    s_.RipetizioneInCorso = 0;
+    frame_.startExercise(ExerciseFrame::Start::New);
 }
 
 void DivisionProcedure::repeat() {
@@ -159,8 +121,9 @@ void DivisionProcedure::repeat() {
         startRandom(); // draws nothing while the repeat is in progress
         return;
     }
-    showGiven(1);
-    showGiven(3);
+    // Not a start: RipetizioneInCorso stays 1 until the product begins or a new problem
+    // starts.
+    showGiven();
     beginRewrite();
 }
 
@@ -168,22 +131,13 @@ void DivisionProcedure::check() {
     if (s_.FaseReciproco == 1)
         checkRewrite();
     else
-        product_->check();
+        checkProduct();
 }
 
 void DivisionProcedure::checkRewrite() {
     QLineEdit *box = rewriteBox(s_.CampoDiv);
-    if (!box)
+    if (!box || frame_.checkEntry(box, s_.Reciproco[s_.CampoDiv]) != ExerciseFrame::Entry::Right)
         return;
-    if (box->text().isEmpty()) {
-        box->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    int value = 0;
-    if (!entryValue(box->text(), value) || value != s_.Reciproco[s_.CampoDiv]) {
-        frame_.wrongAnswer(box);
-        return;
-    }
     if (s_.CampoDiv < 4) {
         ++s_.CampoDiv;
         rewriteBox(s_.CampoDiv)->setFocus(Qt::OtherFocusReason);
@@ -196,8 +150,10 @@ void DivisionProcedure::checkRewrite() {
     AvviaMoltiplicazione();
 }
 
+// Not a start either: the exercise was counted when its rewrite began. "Ripeti" stays
+// usable for the whole product and restarts the rewrite.
 void DivisionProcedure::AvviaMoltiplicazione() {
     s_.PosSequenza = 0;
-    product_->beginProduct();
+    beginProduct(true);
     s_.RipetizioneInCorso = 0;
 }

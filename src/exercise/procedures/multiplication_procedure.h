@@ -1,35 +1,25 @@
 #pragma once
 
-#include "procedure.h"
+#include "product_procedure.h"
 
-class ExerciseFrame;
-class ProductProcedure;
-struct AppContext;
-struct SharedState;
-
-// The multiplication screens: the written product, started from a draw or from the
-// pupil's entry. On the pupil-entry screen "Ripeti" stays usable during an exercise, so the
-// pupil may restart the same problem, unscored, at any time.
-class MultiplicationProcedure : public Procedure {
+// The multiplication screens: the written product of Num1/Den1 and Num2/Den2, started from
+// a draw or from the pupil's entry. On the pupil-entry screen "Ripeti" stays usable during
+// an exercise, so the pupil may restart the same problem, unscored, at any time.
+class MultiplicationProcedure : public ProductProcedure {
     Q_OBJECT
   public:
     MultiplicationProcedure(ExerciseFrame &frame, bool pupilEntry);
 
-    ProductProcedure &product() const { return *product_; }
-
-    void AzzeraSchermo() override;
+    void clearProblem() override { AzzeraSchermo(); }
     void startRandom() override;
     bool admits(const EnteredProblem &problem) override;
     void startWithOperands() override;
-    // "Ripeti": the same problem again, unscored.
-    void repeat();
+    void check() override { checkProduct(); }
+    void repeat() override;
+
+  protected:
+    std::array<int, 4> productTerms() const override;
 
   private:
-    void begin();
-
-    ExerciseFrame &frame_;
-    AppContext &ctx_;
-    SharedState &s_;
-    ProductProcedure *product_ = nullptr;
     bool pupilEntry_;
 };

@@ -1,10 +1,10 @@
 #include "product_procedure.h"
 
 #include "app_context.h"
-#include "box_values.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
 #include "keypad.h"
+#include "notices.h"
 #include "picture_button.h"
 #include "product_prompts.h"
 #include "working_area.h"
@@ -15,10 +15,22 @@ namespace {
 layout::Bar shifted(layout::Bar b, QPoint by) {
     return {b.x1 + by.x(), b.x2 + by.x(), b.y + by.y()};
 }
+
+// Each term's chain of places, written outward from its fraction: the operand box, then the
+// step boxes. The newest value of a term stands in the outermost filled place.
+constexpr int kChain[4][3] = {
+    {kPlaceNum1, 1, 5}, // first numerator
+    {kPlaceDen1, 2, 6}, // first denominator
+    {kPlaceNum2, 3, 7}, // second numerator
+    {kPlaceDen2, 4, 8}, // second denominator
+};
+// The two terms each of the stages A..D reduces against each other, the one asked first
+// leading: C starts from the first numerator, D from the first denominator.
+constexpr int kStageTerms[4][2] = {{0, 1}, {2, 3}, {0, 3}, {1, 2}};
 } // namespace
 
 ProductProcedure::ProductProcedure(ExerciseFrame &frame, QPoint shift)
-    : QObject(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state) {
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state) {
     namespace p = layout::product;
     frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), p::kNum1.translated(shift)),
                           frame.makeBox(QStringLiteral("txtDen1"), p::kDen1.translated(shift)),
@@ -34,7 +46,7 @@ ProductProcedure::ProductProcedure(ExerciseFrame &frame, QPoint shift)
 }
 
 void ProductProcedure::enableOperands() {
-    for (QLineEdit *b : {frame_.txtNum1(), frame_.txtDen1(), frame_.txtNum2(), frame_.txtDen2()})
+    for (QLineEdit *b : frame_.operandBoxes())
         b->setEnabled(true);
 }
 
@@ -52,36 +64,19 @@ void ProductProcedure::AzzeraSchermo() {
     frame_.keypadFrame()->setEnabled(false);
     s_.Passo = 0;
     s_.PosSequenza = 0;
-    for (QLineEdit *b : {frame_.txtNum1(), frame_.txtDen1(), frame_.txtNum2(), frame_.txtDen2()})
+    for (QLineEdit *b : frame_.operandBoxes())
         b->clear();
     emptySteps();
 }
 
-void ProductProcedure::showOperands() {
-    frame_.txtNum1()->setText(QString::number(s_.Num1));
-    frame_.txtDen1()->setText(QString::number(s_.Den1));
-    frame_.txtNum2()->setText(QString::number(s_.Num2));
-    frame_.txtDen2()->setText(QString::number(s_.Den2));
+QLineEdit *ProductProcedure::workTarget() const {
+    return frame_.txtFraz(s_.Passo);
 }
 
 QLineEdit *ProductProcedure::place(int p) const {
-    switch (p) {
-    case kPlaceNum1:
-        return frame_.txtNum1();
-    case kPlaceDen1:
-        return frame_.txtDen1();
-    case kPlaceNum2:
-        return frame_.txtNum2();
-    case kPlaceDen2:
-        return frame_.txtDen2();
-    default:
-        return frame_.txtFraz(p);
-    }
-}
-
-long ProductProcedure::gcdOf(long a, long b) {
-    s_.CalcolaMCD(a, b); // on copies: it overwrites its arguments
-    return s_.MCD;
+    if (p >= kPlaceNum1 && p <= kPlaceDen2)
+        return frame_.operandBoxes()[p - kPlaceNum1];
+    return frame_.txtFraz(p);
 }
 
 void ProductProcedure::appendStep(int box) {
@@ -93,73 +88,38 @@ void ProductProcedure::appendStep(int box) {
 
 void ProductProcedure::ask(int box, long value, bool leadingBlank) {
     appendStep(box);
-    s_.Risposte[box] = asAnswer(value);
-    const QString digits = QString::number(value);
-    frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
-}
-
-void ProductProcedure::semplificaVerticale(QLineEdit *num, QLineEdit *den, int firstBox) {
-    if (num->text().isEmpty() || den->text().isEmpty())
-        return;
-    const long n = boxValue(num);
-    const long d = boxValue(den);
-    const long g = gcdOf(n, d);
-    if (g <= 1) // lowest terms already (0 only for a box that holds no number)
-        return;
-    // The focus rule runs once this handler is over, so focusing first is safe.
-    for (int k : {firstBox, firstBox + 1}) {
-        s_.Passo = k;
-        frame_.txtFraz(k)->setFocus(Qt::OtherFocusReason);
-        ask(k, (k == firstBox ? n : d) / g);
+    s_.Risposte[box] = int16_t(value); // at most 99 x 99
+    if (s_.MostraSoluzione == 1) {
+        const QString digits = QString::number(value);
+        frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
     }
-    num->setEnabled(false);
-    den->setEnabled(false);
 }
 
-void ProductProcedure::SemplificaVerticale1() {
-    semplificaVerticale(frame_.txtNum1(), frame_.txtDen1(), 1);
-}
-
-void ProductProcedure::SemplificaVerticale2() {
-    semplificaVerticale(frame_.txtNum2(), frame_.txtDen2(), 3);
-}
-
-// Each term is read from its newest place: the inner step box when an earlier stage filled
-// it, else the operand box; the reduced value goes one place further out.
-void ProductProcedure::semplificaDiagonale(int innerA, int outerA, QLineEdit *operandA, int innerB,
-                                           int outerB, QLineEdit *operandB) {
-    const bool fromA = !frame_.txtFraz(innerA)->text().isEmpty();
-    const bool fromB = !frame_.txtFraz(innerB)->text().isEmpty();
-    QLineEdit *sourceA = fromA ? frame_.txtFraz(innerA) : operandA;
-    QLineEdit *sourceB = fromB ? frame_.txtFraz(innerB) : operandB;
-    const long a = boxValue(sourceA);
-    const long b = boxValue(sourceB);
-    const long g = gcdOf(a, b);
-    if (g <= 1)
-        return;
-    s_.Passo = fromA ? outerA : innerA;
-    ask(s_.Passo, a / g);
-    s_.Passo = fromB ? outerB : innerB;
-    ask(s_.Passo, b / g);
-    sourceA->setEnabled(false);
-    sourceB->setEnabled(false);
-}
-
-void ProductProcedure::SemplificaDiagonale1() {
-    semplificaDiagonale(1, 5, frame_.txtNum1(), 4, 8, frame_.txtDen2());
-}
-
-void ProductProcedure::SemplificaDiagonale2() {
-    semplificaDiagonale(2, 6, frame_.txtDen1(), 3, 7, frame_.txtNum2());
-}
-
-void ProductProcedure::CalcolaProdotto() {
-    // The numbers as first shown: the result comes out in lowest terms all the same.
-    const long p = boxValue(frame_.txtNum2()) * boxValue(frame_.txtNum1());
-    const long q = boxValue(frame_.txtDen2()) * boxValue(frame_.txtDen1());
-    long g = gcdOf(p, q);
-    if (g < 1) // only for boxes that hold no number
-        g = 1;
+// Stages A to E on the product's terms: each stage that simplifies (greatest common divisor
+// above 1) appends its two steps to SequenzaPassi with their answers, reading each term
+// from the newest place of its chain and asking the next place out; E always applies.
+// While the solution is written each step also stands in its box and the places replaced
+// are greyed. Passo ends on the second box of the last simplification (0 when none).
+void ProductProcedure::workStages() {
+    const std::array<int, 4> terms = productTerms();
+    long value[4] = {terms[0], terms[1], terms[2], terms[3]};
+    int level[4] = {0, 0, 0, 0};
+    for (const auto &stage : kStageTerms) {
+        const long g = s_.mcdOf(value[stage[0]], value[stage[1]]);
+        if (g <= 1)
+            continue;
+        for (const int t : stage) {
+            if (s_.MostraSoluzione == 1)
+                place(kChain[t][level[t]])->setEnabled(false);
+            value[t] /= g;
+            s_.Passo = kChain[t][++level[t]];
+            ask(s_.Passo, value[t]);
+        }
+    }
+    // From the numbers as given: the result comes out in lowest terms all the same.
+    const long p = long(terms[2]) * terms[0];
+    const long q = long(terms[3]) * terms[1];
+    const long g = s_.mcdOf(p, q);
     ask(9, p / g, true);
     ask(10, q / g, true);
 }
@@ -170,31 +130,32 @@ void ProductProcedure::solution() {
     emptySteps();
     s_.Passo = 0;
     s_.PosSequenza = 0;
-    if (beforeStages)
-        beforeStages();
-    SemplificaVerticale1();
-    SemplificaVerticale2();
-    SemplificaDiagonale1();
-    SemplificaDiagonale2();
-    CalcolaProdotto();
+    // The solution always stands on the product as given, even over the pupil's scribbles
+    // or in the middle of a division's rewrite.
+    frame_.showOperands(productTerms());
+    workStages();
     frame_.solutionShown();
     s_.MostraSoluzione = 0;
     s_.PosSequenza = 0;
 }
 
-void ProductProcedure::beginProduct() {
-    solution();
+void ProductProcedure::beginProduct(bool repeatUsable) {
+    // Each product is announced with the right-answer cue as it is prepared.
+    ctx_.suona(CueRight);
+    // The terms as plain numbers: a term typed as "07" in a division's rewrite reads "7".
+    frame_.showOperands(productTerms());
     enableOperands();
     emptySteps();
+    s_.Passo = 0;
+    s_.PosSequenza = 0;
+    workStages(); // Risposte and SequenzaPassi only: MostraSoluzione is 0
     s_.PosSequenza = 1;
     s_.Passo = s_.SequenzaPassi[1];
-    frame_.setNotice(QStringLiteral("Esegui"));
+    frame_.setNotice(notices::kEsegui);
     pairPrompt();
     s_.PassiEseguiti = 0;
-    if (QLineEdit *box = frame_.txtFraz(s_.Passo))
-        box->setFocus(Qt::OtherFocusReason);
-    frame_.solutionButton()->setEnabled(true);
-    frame_.keypadFrame()->setEnabled(true);
+    frame_.repeatButton()->setEnabled(repeatUsable);
+    frame_.askFirstStep(frame_.txtFraz(s_.Passo));
 }
 
 // A pair of steps begins at PosSequenza: a simplification says which and crosses out the
@@ -206,27 +167,24 @@ void ProductProcedure::pairPrompt() {
     const PairPrompt prompt = productPairPrompt(s_.SequenzaPassi[pos], s_.SequenzaPassi[pos + 1]);
     if (!prompt.notice)
         return;
-    frame_.setNotice(QString::fromUtf8(prompt.notice));
+    frame_.setNotice(prompt.notice);
     for (int p : prompt.greyed)
         if (QLineEdit *box = place(p))
             box->setEnabled(false);
 }
 
-void ProductProcedure::check() {
+void ProductProcedure::checkProduct() {
     QLineEdit *box = frame_.txtFraz(s_.Passo);
     if (!box) // no current step (Passo 0): nothing to check
         return;
-    if (box->text().isEmpty()) {
-        box->setFocus(Qt::OtherFocusReason);
+    const ExerciseFrame::Entry entry = frame_.checkEntry(box, s_.Risposte[s_.Passo]);
+    if (entry == ExerciseFrame::Entry::Empty)
         return;
-    }
-    int value = 0;
-    const bool right = entryValue(box->text(), value) && value == s_.Risposte[s_.Passo];
-    if (right && s_.Passo == 10) {
+    if (entry == ExerciseFrame::Entry::Right && s_.Passo == 10) {
         frame_.completeExercise();
         return;
     }
-    if (right) {
+    if (entry == ExerciseFrame::Entry::Right) {
         ctx_.suona(CueRight);
         ++s_.PassiEseguiti;
         if (s_.PosSequenza + 1 < int(s_.SequenzaPassi.size()))
@@ -236,9 +194,8 @@ void ProductProcedure::check() {
             pairPrompt();
         if (QLineEdit *next = frame_.txtFraz(s_.Passo))
             next->setFocus(Qt::OtherFocusReason);
-    } else {
-        frame_.wrongAnswer(box);
     }
+    // After a right answer that leads to the product's numerator, or any wrong one there.
     if (s_.Passo == 9)
-        frame_.setNotice(QStringLiteral("Calcola"));
+        frame_.setNotice(notices::kCalcola);
 }

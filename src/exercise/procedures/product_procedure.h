@@ -1,62 +1,57 @@
 #pragma once
 
-#include <QObject>
+#include "procedure.h"
+
 #include <QPoint>
-#include <functional>
+#include <array>
 
 class ExerciseFrame;
 class QLineEdit;
 struct AppContext;
 struct SharedState;
 
-// The written product of two fractions, shared by the multiplication screens and the
-// multiplication phase of the division screens: it builds the operand boxes and step boxes
-// txtFraz(1..10) on the frame and runs the five stages, the check and the solution.
-//
-// The stages read their numbers from the boxes and tell what came before from which boxes
-// are filled, so every exercise is prepared by running the solution routine (which fills
-// them) and wiping its output again: see beginProduct().
-class ProductProcedure : public QObject {
+// The written product of two fractions, the common part of the multiplication screens and
+// of the division screens' second phase: it builds the operand boxes and the step boxes
+// txtFraz(1..10) on the frame and runs the five stages (A, B: each fraction reduced on its
+// own; C, D: the two crosswise reductions; E: the product in lowest terms), the check of a
+// product step and the solution. A multiplication or a division says only which four
+// numbers form the product and how its problems start.
+class ProductProcedure : public Procedure {
     Q_OBJECT
   public:
+    void AzzeraSchermo() override;
+    // The whole worked solution: every step box of the solution filled, every replaced
+    // place greyed.
+    void solution() override;
+    QLineEdit *workTarget() const override;
+    // In a product every expected answer is at least 1, so during an exercise the rule
+    // never acts: step 5 needs nothing.
+    void focusRuleSkippedToStep5() override {}
+
+  protected:
     // Builds the working area shifted by shift from where frmMolt has it.
     ProductProcedure(ExerciseFrame &frame, QPoint shift);
 
-    // Runs in the solution routine just before the stages (the division writes the
-    // rewritten product into the operand boxes there).
-    std::function<void()> beforeStages;
+    // The product's four terms: first numerator, first denominator, second numerator,
+    // second denominator.
+    virtual std::array<int, 4> productTerms() const = 0;
 
-    void AzzeraSchermo();
-    void SemplificaVerticale1();
-    void SemplificaVerticale2();
-    void SemplificaDiagonale1();
-    void SemplificaDiagonale2();
-    void CalcolaProdotto();
-
-    // "Soluzione": the whole worked solution written out, every replaced place greyed;
-    // also computes Risposte and SequenzaPassi.
-    void solution();
-    // With the problem in the operand boxes: prepares it through the solution routine,
-    // empties the step boxes and asks the first step.
-    void beginProduct();
+    // Prepares the product now in productTerms() and asks its first step. "Ripeti" stays
+    // usable during the exercise when repeatUsable (frmMolt2, a division's product).
+    void beginProduct(bool repeatUsable);
     // "OK" (and Enter) while a product step is current.
-    void check();
-    // Num1..Den2 into the operand boxes.
-    void showOperands();
-
-  private:
-    void semplificaVerticale(QLineEdit *num, QLineEdit *den, int firstBox);
-    void semplificaDiagonale(int innerA, int outerA, QLineEdit *operandA, int innerB, int outerB,
-                             QLineEdit *operandB);
-    void appendStep(int box);
-    void ask(int box, long value, bool leadingBlank = false);
-    long gcdOf(long a, long b);
-    void pairPrompt();
-    QLineEdit *place(int p) const;
-    void enableOperands();
-    void emptySteps();
+    void checkProduct();
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
     SharedState &s_;
+
+  private:
+    void workStages();
+    void appendStep(int box);
+    void ask(int box, long value, bool leadingBlank = false);
+    void pairPrompt();
+    QLineEdit *place(int p) const;
+    void enableOperands();
+    void emptySteps();
 };

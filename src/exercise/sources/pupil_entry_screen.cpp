@@ -11,7 +11,7 @@
 #include <algorithm>
 
 PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure)
-    : QObject(&frame), frame_(frame), procedure_(procedure) {
+    : SourcePanel(&frame), frame_(frame), procedure_(procedure) {
     entry_ = new PupilEntryFrame(sign, &frame);
     entry_->setGeometry(ExerciseFrame::sourceArea());
     connect(entry_, &PupilEntryFrame::boxClicked, this, &PupilEntryScreen::select);
@@ -21,15 +21,12 @@ PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedu
         QMetaObject::invokeMethod(
             this, [this, campo] { trimOverlong(campo); }, Qt::QueuedConnection);
     });
-
-    ExerciseFrame::Hooks &hooks = frame.hooks();
-    hooks.start = [this] { start(); };
-    hooks.keypadTarget = [this] { return keypadTarget(); };
-    hooks.leaving = [&frame] {
-        SharedState &s = frame.context().state;
-        s.Modo = s.ModoSalvato;
-    };
     load();
+}
+
+void PupilEntryScreen::leaving() {
+    SharedState &s = frame_.context().state;
+    s.Modo = s.ModoSalvato;
 }
 
 void PupilEntryScreen::load() {
@@ -47,7 +44,7 @@ void PupilEntryScreen::load() {
 
 void PupilEntryScreen::select(int campo) {
     SharedState &s = frame_.context().state;
-    s.Modo = 1;
+    s.Modo = SharedState::kModoEntering;
     entry_->showOnlyHand(campo);
     frame_.solutionButton()->setEnabled(false);
     frame_.repeatButton()->setEnabled(false);
@@ -79,9 +76,9 @@ void PupilEntryScreen::trimOverlong(int campo) {
 
 QLineEdit *PupilEntryScreen::keypadTarget() const {
     const SharedState &s = frame_.context().state;
-    if (s.Modo == 1)
+    if (s.Modo == SharedState::kModoEntering)
         return s.CampoIns >= 1 && s.CampoIns <= 4 ? entry_->box(s.CampoIns) : nullptr;
-    return frame_.workTargetBox();
+    return procedure_.workTarget();
 }
 
 void PupilEntryScreen::start() {
@@ -92,7 +89,7 @@ void PupilEntryScreen::start() {
     if (!procedure_.admits(p))
         return; // the entries stay as typed, to be corrected
     frame_.okButton()->setEnabled(true);
-    s.Modo = 2;
+    s.Modo = SharedState::kModoSolving;
     s.Num1 = p.num1;
     s.Den1 = p.den1;
     s.Num2 = p.num2;

@@ -1,8 +1,11 @@
 #include "range_options.h"
 
 #include "app_context.h"
+#include "exercise_frame.h"
 #include "exercise_layout.h"
 #include "fonts.h"
+#include "keypad.h"
+#include "procedure.h"
 #include "random_source.h"
 
 #include <QButtonGroup>
@@ -72,8 +75,9 @@ void drawFraction(SharedState &state, RandomSource &random, int which) {
     (which == 1 ? state.Den1 : state.Den2) = state.DenCasuale;
 }
 
-RangeOptions::RangeOptions(AppContext &ctx, QWidget *screen, std::function<void()> onReset)
-    : QObject(screen), ctx_(ctx), onReset_(std::move(onReset)) {
+RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure)
+    : SourcePanel(&frame), ctx_(frame.context()), procedure_(procedure) {
+    QWidget *screen = &frame;
     auto *numFrame =
         makeFrame(screen, "Frame2", QStringLiteral("Numeratore"), layout::ranges::kNumeratore);
     auto *denFrame =
@@ -94,12 +98,21 @@ RangeOptions::RangeOptions(AppContext &ctx, QWidget *screen, std::function<void(
         const int max = kDenRanges[k].max;
         connect(den_[k], &QAbstractButton::clicked, this, [this, max] { picked(false, max); });
     }
+    selectDefaults();
+    frame.keypadFrame()->setEnabled(false);
+}
+
+void RangeOptions::start() {
+    procedure_.startRandom();
+}
+
+QLineEdit *RangeOptions::keypadTarget() const {
+    return procedure_.workTarget();
 }
 
 void RangeOptions::picked(bool numerator, int max) {
     ctx_.suona(CueClick);
-    if (onReset_)
-        onReset_();
+    procedure_.clearProblem();
     if (numerator) {
         ctx_.state.NumMin = 1;
         ctx_.state.NumMax = max;

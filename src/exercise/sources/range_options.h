@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QWidget>
-#include <functional>
+#include "source_panel.h"
 
 struct AppContext;
 struct SharedState;
+class ExerciseFrame;
+class Procedure;
 class RandomSource;
-class QGroupBox;
 class QRadioButton;
 
 // Draws one fraction into NumCasuale and DenCasuale, numerator first, each uniform within
@@ -21,25 +21,31 @@ void drawFraction(SharedState &state, RandomSource &random, int which);
 // that r just below 1 still gives high, never high + 1.
 int drawInRange(int low, int high, double r);
 
-// The two range frames of the random screens, "Numeratore" (optNum1..optNum5) and
-// "Denominatore" (optDen1..optDen4), placed in the frame's source area. A click plays the
-// click cue, runs the screen's reset (onReset) and sets the two bounds of its group.
-class RangeOptions : public QObject {
+// The problem source of the random screens: the two range frames "Numeratore"
+// (optNum1..optNum5) and "Denominatore" (optDen1..optDen4) in the frame's source area. A
+// click plays the click cue, abandons the problem on screen and sets the two bounds of its
+// group; "Avvio" draws a problem within them.
+class RangeOptions : public SourcePanel {
     Q_OBJECT
   public:
-    RangeOptions(AppContext &ctx, QWidget *screen, std::function<void()> onReset);
+    // Finishes the screen's load: "fino a 25" in both frames, the keypad off until "Avvio".
+    RangeOptions(ExerciseFrame &frame, Procedure &procedure);
 
-    // Selects "fino a 25" in both frames as a click would, then sets both ranges to 1..25.
-    void selectDefaults();
+    void start() override;
+    // Always the working area's box.
+    QLineEdit *keypadTarget() const override;
+    void leaving() override {}
 
     QRadioButton *optNum(int k) const { return num_[k - 1]; }
     QRadioButton *optDen(int k) const { return den_[k - 1]; }
 
   private:
+    // Selects "fino a 25" in both frames as a click would, then sets both ranges to 1..25.
+    void selectDefaults();
     void picked(bool numerator, int max);
 
     AppContext &ctx_;
-    std::function<void()> onReset_;
+    Procedure &procedure_;
     QRadioButton *num_[5] = {};
     QRadioButton *den_[4] = {};
 };
