@@ -133,23 +133,12 @@ QLineEdit *ExerciseFrame::txtFraz(int k) const {
     return steps_[k];
 }
 
-int ExerciseFrame::stepBoxCount() const {
-    int n = 0;
-    for (QLineEdit *b : steps_)
-        n += b ? 1 : 0;
-    return n;
-}
-
 PictureButton *ExerciseFrame::okButton() const {
     return keypad_->ok();
 }
 
 QRect ExerciseFrame::sourceArea() {
     return layout::frame::kSourceArea;
-}
-
-void ExerciseFrame::setNotice(const QString &text) {
-    notice_->setText(text);
 }
 
 void ExerciseFrame::setNotice(const char *text) {

@@ -63,7 +63,6 @@ class ExerciseFrame : public ProgramWindow {
     void showOperands(const std::array<int, 4> &values);
     // Step box k, or nullptr when the screen has no such box (0, 12, ...).
     QLineEdit *txtFraz(int k) const;
-    int stepBoxCount() const;
 
     Keypad *keypadFrame() const { return keypad_; }
     PictureButton *okButton() const;
@@ -74,7 +73,7 @@ class ExerciseFrame : public ProgramWindow {
     QLabel *notice() const { return notice_; }
     static QRect sourceArea();
 
-    void setNotice(const QString &text);
+    // The message line, one of notices.h.
     void setNotice(const char *text);
     // Shows Avviate, Eseguite and Errori from the shared state.
     void showCounters();
