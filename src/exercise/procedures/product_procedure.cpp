@@ -10,6 +10,7 @@
 #include "working_area.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 layout::Bar shifted(layout::Bar b, QPoint by) {
@@ -119,7 +120,7 @@ void ProductProcedure::workStages() {
     // From the numbers as given: the result comes out in lowest terms all the same.
     const long p = long(terms[2]) * terms[0];
     const long q = long(terms[3]) * terms[1];
-    const long g = s_.mcdOf(p, q);
+    const long g = std::max(1L, s_.mcdOf(p, q)); // 0 only with no problem on screen yet
     ask(9, p / g, true);
     ask(10, q / g, true);
 }
