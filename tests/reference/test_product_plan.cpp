@@ -1,5 +1,6 @@
 // The plan of every product and quotient of two fractions with terms 1..99 against plain
-// rational arithmetic.
+// rational arithmetic, and the screen's prompt table (product_prompts.h) against every pair
+// of steps those plans produce.
 
 #include "domain_stride.h"
 #include "product_plan.h"
