@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize soak memcheck bench school-day package install format cues clean
+.PHONY: all deps configure build run test sanitize soak memcheck bench school-day package install format cues icons clean
 
 all: build
 
@@ -68,6 +68,10 @@ format:
 # Regenerates the sound cues from their recipe.
 cues:
 	python3 tools/make_cues.py
+
+# Redraws the icon's PNG sizes from the menu's SVG.
+icons:
+	tools/make-icons
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
