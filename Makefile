@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize soak memcheck bench school-day package install format cues clean
+.PHONY: all deps configure build run test sanitize soak memcheck bench school-day package install format cues icons clean
 
 all: build
 
@@ -53,8 +53,11 @@ school-day: build
 	@tools/install-deps.sh xvfb xauth
 	xvfb-run -a $(BUILD)/bench/exercise_latency 1000
 
-package: build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package (debian/, debhelper), built and tested with Debian's build flags;
+# leaves build/quivelle_*.deb. DEB_BUILD_OPTIONS=nocheck skips the tests.
+package: deps
+	@tools/install-deps.sh debhelper dpkg-dev
+	JOBS=$(JOBS) tools/build-package $(BUILD)
 
 install: build
 	cmake --install $(BUILD)
@@ -65,6 +68,10 @@ format:
 # Regenerates the sound cues from their recipe.
 cues:
 	python3 tools/make_cues.py
+
+# Redraws the icon's PNG sizes from the menu's SVG.
+icons:
+	tools/make-icons
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,5 +1,6 @@
-# Desktop integration (menu entry, icon, software-centre metadata) and the Debian package.
-# Included from the top-level CMakeLists after the program's own install rule.
+# Desktop integration (menu entry, icons, software-centre metadata), the manual page and the
+# fonts' licences. Included from the top-level CMakeLists after the program's own install
+# rule. The Debian package is built from debian/ (make package).
 
 set(QUIVELLE_APP_ID org.example.quivelle)
 set(_pkg ${CMAKE_CURRENT_LIST_DIR})
@@ -8,25 +9,17 @@ install(FILES ${_pkg}/${QUIVELLE_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${_pkg}/${QUIVELLE_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The same picture in fixed sizes, for menus and panels that do not read SVG.
+file(GLOB _icon_pngs ${PROJECT_SOURCE_DIR}/assets/icons/*.png)
+foreach(_png ${_icon_pngs})
+  get_filename_component(_size ${_png} NAME_WE)
+  install(FILES ${_png} RENAME ${QUIVELLE_APP_ID}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps)
+endforeach()
 install(FILES ${_pkg}/${QUIVELLE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME quivelle)
-set(CPACK_PACKAGE_VENDOR "quivelle team")
-set(CPACK_PACKAGE_CONTACT "quivelle team <info@quivelle.example.org>")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "guided exercises on the four operations with fractions")
-set(CPACK_PACKAGE_DESCRIPTION "A drill program for school pupils: the pupil adds, subtracts, \
-multiplies and divides two fractions step by step, the way it is written on paper, and every \
-entry is checked at once. All texts are in Italian.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.quivelle.example.org")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Only the program and its desktop files; tests are not installed.
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "quivelle team <info@quivelle.example.org>")
-set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), libc6, libstdc++6")
-include(CPack)
+install(FILES ${_pkg}/quivelle.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The fonts built into the program travel with their copyright notices and licence.
+install(FILES ${PROJECT_SOURCE_DIR}/assets/fonts/LICENSE-ComicNeue.txt
+              ${PROJECT_SOURCE_DIR}/assets/fonts/LICENSE-LiberationSans.txt
+        DESTINATION ${CMAKE_INSTALL_DOCDIR}/fonts)

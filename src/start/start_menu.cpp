@@ -8,6 +8,7 @@
 #include "hand_picture.h"
 #include "info_window.h"
 #include "picture_button.h"
+#include "program_icon.h"
 #include "speaker_check.h"
 #include "start_layout.h"
 #include "widget_factory.h"
@@ -64,6 +65,8 @@ QWidget *openStartMenu(AppContext &ctx) {
     loadComicFonts();
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quivelle"));
+    // Every window of the program that sets no icon of its own shows this one.
+    QApplication::setWindowIcon(programIcon());
     auto *menu = new StartMenu(ctx);
     ExposureReport::watch(menu);
     menu->showAndActivate();

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -268,6 +270,32 @@ class TestStartMenu : public QObject {
         QVERIFY(!program->player.cues.isEmpty());
         QCOMPARE(program->player.cues.last(), int(CueOpened));
         QCOMPARE(program->player.cues.count(CueOpened), 1);
+    }
+
+    // Title bars, task bars and the window switcher show the menu entry's picture, at every
+    // size the program carries, for the menu and for the windows it opens.
+    void shouldGiveEveryWindowTheMenuIcon() {
+        auto checkIcon = [](QWidget *window) {
+            QVERIFY(window);
+            const QIcon icon = window->windowIcon();
+            const QList<QSize> sizes = icon.availableSizes();
+            for (int side : {16, 32, 48, 128}) {
+                QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(window->objectName()));
+                QCOMPARE(icon.pixmap(QSize(side, side), 1.0).size(), QSize(side, side));
+            }
+        };
+        checkIcon(menu);
+        // The very picture drawn from the menu's SVG, its colours in their places.
+        const auto premultiplied = QImage::Format_ARGB32_Premultiplied;
+        const QImage drawn(QStringLiteral(QUIVELLE_SOURCE_DIR "/assets/icons/48.png"));
+        QCOMPARE(
+            menu->windowIcon().pixmap(QSize(48, 48), 1.0).toImage().convertToFormat(premultiplied),
+            drawn.convertToFormat(premultiplied));
+        QTest::mouseClick(control("cmdInfo"), Qt::LeftButton);
+        checkIcon(visibleWindow(QStringLiteral("frmInfo")));
+        chooseMode("cmdTe");
+        QTest::mouseClick(control("cmdDivisione1"), Qt::LeftButton);
+        checkIcon(visibleWindow(QStringLiteral("frmDiv2")));
     }
 
     void shouldOpenAnOperationFromTheKeyboard() {
