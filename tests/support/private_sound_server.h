@@ -102,9 +102,8 @@ class PrivateSoundServer {
 
     // Records the null sink's monitor with parec (8-bit unsigned, mono, 22050 Hz) into
     // recorded(); returns once the first samples have arrived, or false after timeoutMs.
-    // An idle null sink renders in blocks of two seconds, so parec's first samples come
-    // that late; suspending and resuming the sink makes it render at once, at the short
-    // latency parec asks for.
+    // An idle null sink renders in blocks of two seconds, so parec's first samples would
+    // come that late: the sink is woken until they come.
     bool startRecording(int timeoutMs = 5000) {
         stopRecording();
         recorded_.clear();
@@ -116,14 +115,11 @@ class PrivateSoundServer {
         QObject::connect(recorder_.get(), &QProcess::readyReadStandardOutput, recorder_.get(),
                          [this] { recorded_ += recorder_->readAllStandardOutput(); });
         const QDeadlineTimer deadline(timeoutMs);
-        QElapsedTimer sinceKick;
+        QElapsedTimer sinceWake;
         while (recorded_.isEmpty() && !deadline.hasExpired()) {
-            if (!sinceKick.isValid() || sinceKick.elapsed() > 500) {
-                runTool(
-                    {QStringLiteral("suspend-sink"), QStringLiteral("null"), QStringLiteral("1")});
-                runTool(
-                    {QStringLiteral("suspend-sink"), QStringLiteral("null"), QStringLiteral("0")});
-                sinceKick.start();
+            if (!sinceWake.isValid() || sinceWake.elapsed() > 500) {
+                wakeSink();
+                sinceWake.start();
             }
             if (recorder_->state() == QProcess::NotRunning) {
                 error_ = QStringLiteral("parec ended: ") +
@@ -136,6 +132,13 @@ class PrivateSoundServer {
         if (recorded_.isEmpty())
             error_ = QStringLiteral("parec delivered nothing in time");
         return !recorded_.isEmpty();
+    }
+
+    // Makes the idle null sink render at once, at the latency its listeners ask for,
+    // instead of at the end of its current two-second block.
+    void wakeSink() {
+        runTool({QStringLiteral("suspend-sink"), QStringLiteral("null"), QStringLiteral("1")});
+        runTool({QStringLiteral("suspend-sink"), QStringLiteral("null"), QStringLiteral("0")});
     }
 
     void stopRecording() {
