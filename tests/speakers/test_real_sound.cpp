@@ -69,6 +69,7 @@ class TestRealSound : public QObject {
         for (int cue = CueCompleted; cue <= CueOpened; ++cue) {
             const Span span = ask(cue, int(clipSeconds(cue) * 1000) + 300);
             QVERIFY2(span.heard(), qPrintable(QStringLiteral("cue %1 not heard").arg(cue)));
+            qInfo("cue %d: %.3f s heard of %.3f s", cue, span.length(), clipSeconds(cue));
             QVERIFY2(std::abs(span.length() - clipSeconds(cue)) < 0.03,
                      qPrintable(QStringLiteral("cue %1 sounded %2 s of %3 s")
                                     .arg(cue)
@@ -88,6 +89,7 @@ class TestRealSound : public QObject {
         const Span all = loudSpan(heard.constData() + mark, heard.size() - mark,
                                   PrivateSoundServer::kRecordingRate);
         QVERIFY2(all.heard(), "nothing heard");
+        qInfo("cut off: %.3f s heard", all.length());
         // About 0.4 s of the long cue and the click's 0.12 s, give or take the two starts'
         // latencies, instead of the long cue's 2.8 s.
         const double expected = 0.4 + clipSeconds(CueClick);
