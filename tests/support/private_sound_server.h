@@ -43,10 +43,14 @@ class PrivateSoundServer {
         if (conf.open(QIODevice::WriteOnly))
             conf.write("autospawn = no\n");
         conf.close();
-        for (const char *name : {"PULSE_SERVER", "PULSE_SINK", "PULSE_SOURCE", "PULSE_RUNTIME_PATH",
+        for (const char *name : {"PULSE_SINK", "PULSE_SOURCE", "PULSE_RUNTIME_PATH",
                                  "PULSE_STATE_PATH", "PULSE_COOKIE"})
             qunsetenv(name);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
+        // Named outright, so no desktop's server is found instead (through the X root
+        // window's properties or the system-wide socket).
+        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + root +
+                                                  QStringLiteral("/runtime/pulse/native")));
         qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
         qputenv("PULSE_CLIENTCONFIG", QFile::encodeName(root + QStringLiteral("/client.conf")));
     }
