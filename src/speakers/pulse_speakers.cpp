@@ -138,19 +138,19 @@ void PulseSpeakers::contextChanged(pa_context *context, void *self) {
 
 void PulseSpeakers::startStream() {
     waiting_ = false;
-    const pa_sample_spec spec = {clip_.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
-                                 uint32_t(clip_.rate), uint8_t(clip_.channels)};
+    const pa_sample_spec format = {clip_.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE,
+                                   uint32_t(clip_.rate), uint8_t(clip_.channels)};
     pa_proplist *props = pa_proplist_new();
     pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "event");
     const QByteArray name = "cue " + QByteArray::number(cue_);
-    stream_ = pa_stream_new_with_proplist(context_, name.constData(), &spec, nullptr, props);
+    stream_ = pa_stream_new_with_proplist(context_, name.constData(), &format, nullptr, props);
     pa_proplist_free(props);
     if (!stream_)
         return;
     pa_stream_set_state_callback(stream_, streamChanged, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(kTargetLatency, &spec));
+    buffer.tlength = uint32_t(pa_usec_to_bytes(kTargetLatency, &format));
     buffer.prebuf = uint32_t(-1);
     buffer.minreq = uint32_t(-1);
     buffer.fragsize = uint32_t(-1);
