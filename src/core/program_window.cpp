@@ -49,8 +49,10 @@ void ProgramWindow::showAndActivate() {
         placed_ = true;
         awaitingFrame_ = true;
         const QRect area = availableArea();
-        if (area.isValid())
-            move(framePosition(size().grownBy(frameSeenLast), area));
+        if (area.isValid()) {
+            placedAt_ = framePosition(size().grownBy(frameSeenLast), area);
+            move(placedAt_);
+        }
     }
     show();
     raise();
@@ -62,8 +64,7 @@ void ProgramWindow::moveEvent(QMoveEvent *event) {
     QWidget::moveEvent(event);
     if (!awaitingFrame_ || !isVisible())
         return;
-    // The window manager has framed the window: its frame is now known. Placed with a
-    // frame guessed wrong (the first window), it is moved once if it breaks the rule.
+    // The window manager has framed the window: its frame is now known.
     const QRect frame = frameGeometry();
     const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
                            frame.right() - geometry().right(),
@@ -71,10 +72,18 @@ void ProgramWindow::moveEvent(QMoveEvent *event) {
     if (margins.isNull())
         return;
     awaitingFrame_ = false;
+    const bool guessedWrong = margins != frameSeenLast;
     frameSeenLast = margins;
     const QRect area = availableArea();
-    if (area.isValid() && misplaced(frame, area))
-        move(framePosition(frame.size(), area));
+    if (!area.isValid())
+        return;
+    // Moved once: a window put where it asked, but placed by a frame guessed wrong (the
+    // first one, before any frame was seen), so the screens that follow take exactly its
+    // place; or a window the window manager put where its frame breaks the rule.
+    const QPoint wanted = framePosition(frame.size(), area);
+    const bool whereAsked = (frame.topLeft() - placedAt_).manhattanLength() <= 2;
+    if (((guessedWrong && whereAsked) || misplaced(frame, area)) && frame.topLeft() != wanted)
+        move(wanted);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent *event) {

@@ -26,6 +26,7 @@ class ProgramWindow : public QWidget {
   private:
     bool placed_ = false;
     bool awaitingFrame_ = false;
+    QPoint placedAt_;
 };
 
 // Keeps window above all others without moving, resizing or activating it.
