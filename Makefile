@@ -42,11 +42,13 @@ memcheck: build
 	  --show-leak-kinds=definite --errors-for-leak-kinds=definite --num-callers=30 \
 	  --suppressions=tests/program/memcheck.supp $(BUILD)/tests/test_random_pupil --tour
 
-# Start-up against a bare window, then every step of every screen (Release, under Xvfb).
+# Start-up against a bare window, every step of every screen, and click to sound through a
+# private sound server (Release, under Xvfb).
 bench: build
-	@tools/install-deps.sh xvfb xauth time dbus-daemon
+	@tools/install-deps.sh xvfb xauth time dbus-daemon pulseaudio pulseaudio-utils
 	bench/startup $(BUILD) 21
 	xvfb-run -a $(BUILD)/bench/exercise_latency 40
+	xvfb-run -a $(BUILD)/bench/cue_latency 30
 
 # A school day: a thousand cycles of every screen, with the memory at cycle 100 and at the end.
 school-day: build

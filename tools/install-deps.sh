@@ -3,7 +3,7 @@
 # only for those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-multimedia-dev libfontconfig-dev
+packages=(build-essential cmake pkgconf qt6-base-dev libpulse-dev libfontconfig-dev
           qt6-qpa-plugins python3 "$@")
 
 missing=()

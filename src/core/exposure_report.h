@@ -2,14 +2,16 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
 
-// For start-up measurements (bench/startup): with QUIVELLE_REPORT_SHOWN set, prints the
-// wall-clock time (nanoseconds since the epoch) once window has first been put on the
-// screen; with the value "quit" the program then ends. Header-only, so the bare window
+// For start-up measurements (bench/startup) and the desktop checks: with
+// QUIVELLE_REPORT_SHOWN set, prints the wall-clock time (nanoseconds since the epoch) once
+// window has first been put on the screen, and the window system Qt runs on ("xcb",
+// "wayland", ...); with the value "quit" the program then ends. Header-only, so the bare window
 // the benchmark compares with reports in exactly the same way without linking the program.
 class ExposureReport : public QObject {
   public:
@@ -30,8 +32,9 @@ class ExposureReport : public QObject {
                 this,
                 [this] {
                     const auto now = std::chrono::system_clock::now().time_since_epoch();
-                    std::printf("shown %lld\n",
-                                static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                    std::printf("shown %lld %s\n",
+                                static_cast<long long>(std::chrono::nanoseconds(now).count()),
+                                qPrintable(QGuiApplication::platformName()));
                     std::fflush(stdout);
                     if (qgetenv("QUIVELLE_REPORT_SHOWN") == "quit")
                         QCoreApplication::exit(0);

@@ -13,15 +13,20 @@ class ProgramWindow : public QWidget {
     // Gives the client area its fixed size in device-independent pixels.
     void setClientSize(int width, int height);
 
-    // Shows the window above the others and gives it the keyboard; the first time, in the
-    // middle of the screen.
+    // Shows the window above the others and gives it the keyboard. The first time, its
+    // frame goes in the middle of the screen's available area, wholly inside it when it
+    // fits, and with its title bar on the screen when it does not (a program enlarged for
+    // a whiteboard on a small screen).
     void showAndActivate();
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
   private:
     bool placed_ = false;
+    bool awaitingFrame_ = false;
+    QPoint placedAt_;
 };
 
 // Keeps window above all others without moving, resizing or activating it.

@@ -35,9 +35,10 @@ QByteArray clipBytes(int cue);
 // asks for sound through Suona, which stays silent while the sound switch is off.
 void Suona(SharedState &state, SoundPlayer &player, int cue);
 
-// The real speakers. The audio libraries live in a module of their own that is loaded at
-// the first cue, so the start menu opens without waiting for them. With no module found,
-// or no audio output, every cue is silent.
+// The real speakers: the desktop's sound server. The sound library lives in a module of
+// its own, loaded once the start menu is up (or at the first cue), so the menu opens
+// without waiting for it. With no module found every cue is silent; with no sound server
+// a cue is silent too, and a server that comes later is found by the next cue.
 class SpeakerPlayer : public SoundPlayer {
   public:
     // Looks for the module beside the program, where it is installed, and then in

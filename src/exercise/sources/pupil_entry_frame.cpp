@@ -108,7 +108,7 @@ PupilEntryFrame::PupilEntryFrame(EntrySign sign, QWidget *parent) : QGroupBox(pa
     operator_->setGeometry(look.where);
     QFont signFont(QString::fromLatin1(kComicFace));
     signFont.setPointSizeF(look.points);
-    signFont.setBold(true);
+    signFont.setBold(sign != EntrySign::Times); // the "x" is the one sign drawn regular
     operator_->setFont(signFont);
     operator_->setPalette(ink);
     operator_->setAlignment(Qt::AlignCenter);
