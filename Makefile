@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 quivelle team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # make run: set up, build and start the program. make test: set up, build, run the tests.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build step: turns one of the icon's PNGs into its bare pixels (RGBA, 8 bits a channel,
 // row by row), which the program builds in. Reading a PNG at run time would make Qt load
 // every image-format plugin on the machine before the first window shows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How soon a cue is heard after the pupil's click, through a real sound server:
 //
 //   xvfb-run -a build/bench/cue_latency [samples]        (default 30, needs pulseaudio)

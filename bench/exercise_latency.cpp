@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How quickly every screen answers the pupil, and whether a long school day makes the
 // program grow. A pupil is played from the real start menu, through the eight exercise
 // screens and the information window, over and over (one cycle = every screen once):

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the exercise screens in chosen states, for the README and for looking at a
 // screen before calling it done:
 //

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 quivelle team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Desktop integration (menu entry, icons, software-centre metadata), the manual page and the
 # fonts' licences. Included from the top-level CMakeLists after the program's own install
 # rule. The Debian package is built from debian/ (make package).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 quivelle team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the build, the tests and the screenshots need, asking apt
 # only for those that are missing. Uses sudo when not run as root.
 set -euo pipefail

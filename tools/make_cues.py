@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 quivelle team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the program's six sound cues as 8-bit unsigned mono PCM WAV files.
 
 Each cue is synthesised from a few sine partials with smooth envelopes, so the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "picture_button.h"
 
 #include "fonts.h"

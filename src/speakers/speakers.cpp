@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The speakers, kept out of the program's start-up: the sound library is loaded only when
 // the start menu is up or the first cue plays (see SpeakerPlayer in sound.cpp).
 #include "pulse_speakers.h"

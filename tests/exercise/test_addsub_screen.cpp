@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The addition and subtraction screens worked through like a pupil would.
 
 #include "addsub_plan.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whatever text reaches a box, from the keyboard or pasted: every kind of box gives the
 // outcome the screen defines, and no text changes what the exercise asks next.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The division screens worked through like a pupil would: the rewrite as a product by the
 // reciprocal, then the product.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame shared by the exercise screens: keypad, keyboard, leaving, layout.
 
 #include "exercise_driver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random problems: the draw, the range options and the subtraction redraw.
 
 #include "exercise_driver.h"

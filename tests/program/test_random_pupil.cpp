@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A random pupil: starts the whole program in-process and does seeded random things to
 // whatever windows are on the screen (clicks on anything, enabled or not; keypad bursts;
 // keys, pastes, right clicks, Alt+F4; helpful right answers and typed problems so the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program started in a Wayland session, as a school desktop would start it: Debian's
 // weston compositor (headless, so no display is needed) offering an X server through
 // XWayland. Skipped where weston, XWayland, Qt's Wayland platform or xwininfo are missing,

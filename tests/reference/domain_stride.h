@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The full-domain plan tests check every problem in an optimised build. Unoptimised or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plan of every addition and subtraction with operands 1..99 against plain rational
 // arithmetic.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plan of every product and quotient of two fractions with terms 1..99 against plain
 // rational arithmetic, and the screen's prompt table (product_prompts.h) against every pair
 // of steps those plans produce.

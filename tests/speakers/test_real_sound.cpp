@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The speakers against a real sound server: a private PulseAudio with a null sink, whose
 // monitor parec records, so the test hears what a pupil would hear. Skipped where the
 // server's packages are missing, unless QUIVELLE_REQUIRE_DESKTOP_TESTS is set (as in CI).

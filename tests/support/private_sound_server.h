@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A PulseAudio server of the test's own, with one null sink whose monitor can be recorded,

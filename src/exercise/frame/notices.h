@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The texts of the message line once an exercise runs, each written here only.
