@@ -20,6 +20,7 @@
 #include "app_context.h"
 #include "private_sound_server.h"
 #include "random_source.h"
+#include "run_in_event_loop.h"
 #include "shared_state.h"
 #include "start_menu.h"
 #include "wav_clip.h"
@@ -29,7 +30,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -405,14 +405,5 @@ int run(int count) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int count = args.size() > 1 ? std::max(1, args[1].toInt()) : 30;
-    int result = 0;
-    QTimer::singleShot(0, &app, [&] {
-        result = run(count);
-        QCoreApplication::exit(result);
-    });
-    app.exec();
-    return result;
+    return runInEventLoop(argc, argv, 30, run);
 }

@@ -20,6 +20,7 @@
 #include "exercise_frame.h"
 #include "exercise_screens.h"
 #include "random_source.h"
+#include "run_in_event_loop.h"
 #include "shared_state.h"
 #include "start_menu.h"
 
@@ -31,7 +32,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -367,15 +367,5 @@ int run(int cycles) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const int cycles = args.size() > 1 ? std::max(1, args[1].toInt()) : 40;
-    // Played from inside the event loop, as the program runs.
-    int result = 0;
-    QTimer::singleShot(0, &app, [&] {
-        result = run(cycles);
-        QCoreApplication::exit(result);
-    });
-    app.exec();
-    return result;
+    return runInEventLoop(argc, argv, 40, run);
 }
