@@ -16,6 +16,7 @@
 #include <csignal>
 #include <memory>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 
 namespace {
 const QString kTitle = QStringLiteral("Operazioni con le quivelle");
@@ -39,6 +40,15 @@ QString unusedDisplay() {
             !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
             return QStringLiteral(":%1").arg(n);
     }
+}
+
+// The folder of the X servers' sockets. A desktop makes it at boot (systemd-tmpfiles); a
+// machine that never ran an X server lacks it, and XWayland then cannot open its socket.
+bool makeX11SocketFolder() {
+    const char *folder = "/tmp/.X11-unix";
+    if (QFile::exists(QString::fromLatin1(folder)))
+        return true;
+    return ::mkdir(folder, 01777) == 0 && ::chmod(folder, 01777) == 0;
 }
 
 std::unique_ptr<QProcess> startChild(const QString &program, const QStringList &args,
@@ -74,6 +84,7 @@ class TestWaylandSession : public QObject {
             QSKIP(qPrintable(missing + QStringLiteral(" is missing")));
         }
         QVERIFY(runtime_.isValid());
+        QVERIFY2(makeX11SocketFolder(), "cannot make /tmp/.X11-unix for XWayland");
         QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                    QFileDevice::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
