@@ -21,6 +21,7 @@
 #include "private_sound_server.h"
 #include "random_source.h"
 #include "run_in_event_loop.h"
+#include "seeded_random.h"
 #include "shared_state.h"
 #include "start_menu.h"
 #include "wav_clip.h"
@@ -222,15 +223,6 @@ std::vector<double> clipShape(int cue) {
         v /= std::sqrt(energy);
     return shape;
 }
-
-class SeededRandom : public RandomSource {
-  public:
-    void reseed() override {}
-    double next() override { return std::uniform_real_distribution<double>(0, 1)(engine_); }
-
-  private:
-    std::mt19937 engine_{20240611};
-};
 
 void turn() {
     QCoreApplication::processEvents();

@@ -21,6 +21,7 @@
 #include "exercise_screens.h"
 #include "random_source.h"
 #include "run_in_event_loop.h"
+#include "seeded_random.h"
 #include "shared_state.h"
 #include "start_menu.h"
 
@@ -44,16 +45,6 @@ namespace {
 class SilentPlayer : public SoundPlayer {
   public:
     void play(int, const QByteArray &) override {}
-};
-
-// The same problems on every run of the benchmark.
-class SeededRandom : public RandomSource {
-  public:
-    void reseed() override {}
-    double next() override { return std::uniform_real_distribution<double>(0, 1)(engine_); }
-
-  private:
-    std::mt19937 engine_{20240611};
 };
 
 enum Step { Open, Start, Right, Wrong, Solution, Repeat, Leave, kSteps };
