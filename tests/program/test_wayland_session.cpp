@@ -62,6 +62,23 @@ std::unique_ptr<QProcess> startChild(const QString &program, const QStringList &
     return process;
 }
 
+// Reads process's output into log until pattern matches it, with ready(match) also true,
+// for up to 20 seconds: the first capture, or an empty text when the process ended or the
+// time ran out.
+template <typename Ready>
+QString waitForOutput(QProcess &process, const QRegularExpression &pattern, QByteArray &log,
+                      Ready ready) {
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired() && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(100);
+        log += process.readAll();
+        const auto match = pattern.match(QString::fromLocal8Bit(log));
+        if (match.hasMatch() && ready())
+            return match.captured(1);
+    }
+    return {};
+}
+
 void stopChild(QProcess *process) {
     if (!process || process->state() == QProcess::NotRunning)
         return;
@@ -97,15 +114,8 @@ class TestWaylandSession : public QObject {
         // Weston names the X server it offers in its log once its socket is up.
         QByteArray log;
         const QRegularExpression listening(QStringLiteral("listening on display (:\\d+)"));
-        QDeadlineTimer deadline(20000);
-        while (xDisplay_.isEmpty() && !deadline.hasExpired() &&
-               weston_->state() != QProcess::NotRunning) {
-            weston_->waitForReadyRead(100);
-            log += weston_->readAll();
-            const auto match = listening.match(QString::fromLocal8Bit(log));
-            if (match.hasMatch() && QFile::exists(runtime_.path() + QLatin1Char('/') + kSocket))
-                xDisplay_ = match.captured(1);
-        }
+        const QString socket = runtime_.path() + QLatin1Char('/') + kSocket;
+        xDisplay_ = waitForOutput(*weston_, listening, log, [&] { return QFile::exists(socket); });
         QVERIFY2(!xDisplay_.isEmpty(), log.right(3000).constData());
     }
 
@@ -155,16 +165,7 @@ class TestWaylandSession : public QObject {
         QByteArray output;
         const QRegularExpression shown(QStringLiteral("^shown \\d+ (\\S+)$"),
                                        QRegularExpression::MultilineOption);
-        QString platform;
-        QDeadlineTimer deadline(20000);
-        while (platform.isEmpty() && !deadline.hasExpired() &&
-               program->state() != QProcess::NotRunning) {
-            program->waitForReadyRead(100);
-            output += program->readAll();
-            const auto match = shown.match(QString::fromLocal8Bit(output));
-            if (match.hasMatch())
-                platform = match.captured(1);
-        }
+        const QString platform = waitForOutput(*program, shown, output, [] { return true; });
         const bool x11Window = expected == QLatin1String("xcb") && hasX11Window(display);
         stopChild(program.get());
         QVERIFY2(!platform.isEmpty(), output.right(3000).constData());
