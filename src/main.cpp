@@ -2,12 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app_context.h"
+#include "command_line.h"
+#include "console_text.h"
 #include "random_source.h"
 #include "start_menu.h"
 
 #include <QApplication>
 
+#ifdef Q_OS_WIN
+#include "windows_speakers.h"
+using ProgramSpeakers = WindowsSpeakers;
+#else
+using ProgramSpeakers = SpeakerPlayer;
+#endif
+
 namespace {
+#ifdef Q_OS_LINUX
 // Natively on Wayland no window can keep itself above the others, and Qt draws a title bar
 // of its own with a close button. Through the desktop's X server (XWayland, whose address
 // is in DISPLAY) every window keeps the behaviour it has on an X11 desktop: above the
@@ -18,16 +28,31 @@ void preferX11WhereOffered() {
         return;
     qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
+#endif
+
+QStringList argumentsOf(int argc, char *argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
 } // namespace
 
 int main(int argc, char *argv[]) {
+    const CommandLine line = readCommandLine(argumentsOf(argc, argv));
+    if (line.action != CommandLine::Action::Run) {
+        printForUser(line.text, line.action == CommandLine::Action::Wrong);
+        return line.exitStatus();
+    }
+    applyScale(line); // before Qt reads its scale
+#ifdef Q_OS_LINUX
     preferX11WhereOffered(); // before Qt picks its platform
-    // The program takes no command line: Qt sees only the program's name, so no option
-    // can change how the screens look or behave.
-    (void)argc;
+#endif
+    // Qt sees only the program's name, so none of its own options can change how the
+    // screens look or behave.
     int onlyProgramName = 1;
     QApplication app(onlyProgramName, argv);
-    SpeakerPlayer speakers;
+    ProgramSpeakers speakers;
     ClockRandomSource random;
     AppContext ctx;
     ctx.sound = &speakers;
