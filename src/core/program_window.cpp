@@ -35,9 +35,8 @@ bool misplaced(const QRect &frame, const QRect &area) {
 } // namespace
 
 ProgramWindow::ProgramWindow(QWidget *parent) : QWidget(parent) {
-    // Flags are set before the first show: changing them later hides the window.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinimizeButtonHint);
+    // Both before the first show: changing the window's flags later hides it.
+    removeCloseEntry(this);
     InPrimoPiano(this);
 }
 
