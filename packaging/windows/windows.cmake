@@ -1,0 +1,39 @@
+# SPDX-FileCopyrightText: 2026 quivelle team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows program: its icon and version built into the .exe, and its installer,
+# build-windows/quivelle-<version>-setup.exe (NSIS), with the licences of everything
+# linked into the program. Included from the top-level CMakeLists.
+
+set(QUIVELLE_ICO ${CMAKE_CURRENT_LIST_DIR}/quivelle.ico)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/quivelle.rc.in ${PROJECT_BINARY_DIR}/quivelle.rc @ONLY)
+target_sources(quivelle PRIVATE ${PROJECT_BINARY_DIR}/quivelle.rc)
+
+find_program(QUIVELLE_MAKENSIS makensis REQUIRED)
+set(_setup ${PROJECT_BINARY_DIR}/quivelle-${PROJECT_VERSION}-setup.exe)
+set(_nsi ${CMAKE_CURRENT_LIST_DIR}/installer.nsi)
+# The third-party notices tools/build-windows-qt collected beside the Windows Qt.
+set(_qt_notices ${QT6_INSTALL_PREFIX}/share/notices)
+if(NOT EXISTS ${_qt_notices}/THIRD-PARTY-NOTICES.txt)
+  message(FATAL_ERROR "No notices of Qt's third-party code in ${_qt_notices}: build Qt with tools/build-windows-qt")
+endif()
+# The C++ runtime and the threads library of mingw-w64 are linked in too.
+set(_runtime_notices /usr/share/doc/mingw-w64-common/copyright
+                     /usr/share/doc/gcc-mingw-w64-base/copyright)
+
+add_custom_command(OUTPUT ${_setup}
+  COMMAND ${QUIVELLE_MAKENSIS} -V2 -NOCD
+    -DVERSION=${PROJECT_VERSION}
+    -DPROGRAM=$<TARGET_FILE:quivelle>
+    -DICON=${QUIVELLE_ICO}
+    -DLICENCE=${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
+    -DFONT_LICENCES=${PROJECT_SOURCE_DIR}/assets/fonts
+    -DQT_NOTICES=${_qt_notices}
+    -DMINGW_NOTICE=/usr/share/doc/mingw-w64-common/copyright
+    -DGCC_NOTICE=/usr/share/doc/gcc-mingw-w64-base/copyright
+    -DOUTFILE=${_setup}
+    ${_nsi}
+  DEPENDS quivelle ${_nsi} ${QUIVELLE_ICO} ${_runtime_notices}
+  COMMENT "Building the installer quivelle-${PROJECT_VERSION}-setup.exe"
+  VERBATIM)
+add_custom_target(installer ALL DEPENDS ${_setup})
