@@ -6,6 +6,8 @@
 #include "test_support.h"
 
 #include <QFile>
+#include <QLoggingCategory>
+#include <QMutex>
 #include <QTest>
 #include <QtEndian>
 
@@ -54,6 +56,18 @@ WavInfo parseWav(const QByteArray &b) {
     }
     return w;
 }
+
+// Every message of the program's own categories, from any thread.
+struct ProgramLog {
+    static inline QMutex mutex;
+    static inline QList<QPair<QtMsgType, QString>> messages;
+    static void record(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (!QByteArray(context.category).startsWith("quivelle."))
+            return;
+        QMutexLocker lock(&mutex);
+        messages.append({type, QLatin1String(context.category) + QLatin1String(": ") + text});
+    }
+};
 } // namespace
 
 class TestSound : public QObject {
@@ -135,6 +149,50 @@ class TestSound : public QObject {
         speakers.warmUp(); // a second warm-up changes nothing
         speakers.play(CueClick, {});
         QVERIFY(speakers.moduleLoaded());
+    }
+
+    void soundFailuresAreReportedOnceOnlyWhenAskedFor_data() {
+        QTest::addColumn<QString>("moduleDir");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("report");
+        const QString module = QStringLiteral(QUIVELLE_BINARY_DIR);
+        const QString none = QStringLiteral("/nonexistent");
+        QTest::newRow("no module, asked") << none << true << "no speakers module could be loaded";
+        QTest::newRow("no module, default") << none << false << QString();
+        QTest::newRow("no server, asked") << module << true << "sound server cannot be reached";
+        QTest::newRow("no server, default") << module << false << QString();
+    }
+    void soundFailuresAreReportedOnceOnlyWhenAskedFor() {
+        QFETCH(QString, moduleDir);
+        QFETCH(bool, asked);
+        QFETCH(QString, report);
+        qputenv("PULSE_SERVER", "unix:/nonexistent/quivelle/pulse/native");
+        QLoggingCategory::setFilterRules(asked ? QStringLiteral("quivelle.*=true") : QString());
+        ProgramLog::messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(ProgramLog::record);
+        {
+            SpeakerPlayer speakers({moduleDir});
+            for (int i = 0; i < 6; ++i) {
+                speakers.play(CueClick, clipBytes(CueClick));
+                QTest::qWait(20);
+            }
+            QCOMPARE(speakers.moduleLoaded(), moduleDir != QLatin1String("/nonexistent"));
+        } // the sound thread ends here, with all its reports written
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+
+        QStringList reports;
+        for (const auto &[type, text] : ProgramLog::messages)
+            if (type != QtDebugMsg)
+                reports << text;
+        if (report.isEmpty()) {
+            QVERIFY2(ProgramLog::messages.isEmpty(), qPrintable(reports.join('\n')));
+            return;
+        }
+        QCOMPARE(reports.size(), 1);
+        QVERIFY2(reports[0].startsWith(QLatin1String("quivelle.sound: ")) &&
+                     reports[0].contains(report),
+                 qPrintable(reports[0]));
     }
 
     void speakersWithoutModuleAreSilent() {
