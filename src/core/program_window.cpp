@@ -24,8 +24,8 @@ void reportAboveUnsupported(const QWidget *window) {
     if (reported || QGuiApplication::platformName() != QLatin1String("wayland"))
         return;
     reported = true;
-    qCInfo(lcWindow) << window->objectName()
-                     << ": the wayland platform cannot keep windows above the others";
+    qCInfo(lcWindow, "%s: the wayland platform cannot keep windows above the others",
+           qPrintable(window->objectName()));
 }
 
 QRect availableArea() {
@@ -82,8 +82,8 @@ void ProgramWindow::showAndActivate() {
     if (!activatedSinceShown_ && lcWindow().isInfoEnabled()) {
         QTimer::singleShot(kActivationGraceMs, this, [this] {
             if (isVisible() && !activatedSinceShown_)
-                qCInfo(lcWindow) << objectName()
-                                 << ": the window manager did not give the window the keyboard";
+                qCInfo(lcWindow, "%s: the window manager did not give the window the keyboard",
+                       qPrintable(objectName()));
         });
     }
 }
