@@ -4,10 +4,11 @@
 # make run: set up, build and start the program. make test: set up, build, run the tests.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+TSAN_BUILD ?= build-tsan
 WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test windows windows-test sanitize soak memcheck bench school-day package install format cues icons clean
+.PHONY: all deps configure build run test windows windows-test sanitize tsan soak memcheck bench school-day package install format cues icons clean
 
 all: build
 
@@ -46,6 +47,18 @@ sanitize: deps
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# The sound tests under ThreadSanitizer: the speakers' module runs the sound library's thread
+# beside the program's. Qt and libpulse are not built for it; tests/speakers/tsan.supp names
+# the reports that lie wholly inside them.
+tsan: deps
+	@tools/install-deps.sh pulseaudio pulseaudio-utils
+	@test -f $(TSAN_BUILD)/CMakeCache.txt || cmake -S . -B $(TSAN_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVELLE_TSAN=ON -DQUIVELLE_BENCH=OFF
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target quivelle_speakers test_sound test_real_sound
+	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  TSAN_OPTIONS="suppressions=$(CURDIR)/tests/speakers/tsan.supp second_deadlock_stack=1" \
+	  ctest --output-on-failure -j $(JOBS) -R '^test_(sound|real_sound)$$'
 
 # A random pupil for a million actions in the Release build: prints its seed, the actions
 # per second and the slowest actions. SEED=n replays a run.
@@ -95,4 +108,4 @@ icons:
 	tools/make-icons
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(WINDOWS_BUILD)

@@ -3,14 +3,30 @@
 
 #include "program_window.h"
 
+#include "logging.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 // The frame the window manager drew around the last program window, so the next one can
 // be placed by its whole frame; none is known before the first window is framed.
 QMargins frameSeenLast;
+
+// How long a window manager may take to hand a new window the keyboard.
+constexpr int kActivationGraceMs = 1000;
+
+// Told once: the Wayland protocol has no request to keep a window above the others.
+void reportAboveUnsupported(const QWidget *window) {
+    static bool reported = false;
+    if (reported || QGuiApplication::platformName() != QLatin1String("wayland"))
+        return;
+    reported = true;
+    qCInfo(lcWindow, "%s: the wayland platform cannot keep windows above the others",
+           qPrintable(window->objectName()));
+}
 
 QRect availableArea() {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -60,6 +76,21 @@ void ProgramWindow::showAndActivate() {
     raise();
     // Without a window manager a new window gets the keyboard only when asked.
     activateWindow();
+    reportAboveUnsupported(this);
+    activatedSinceShown_ = isActiveWindow();
+    if (!activatedSinceShown_ && lcWindow().isInfoEnabled()) {
+        QTimer::singleShot(kActivationGraceMs, this, [this] {
+            if (isVisible() && !activatedSinceShown_)
+                qCInfo(lcWindow, "%s: the window manager did not give the window the keyboard",
+                       qPrintable(objectName()));
+        });
+    }
+}
+
+void ProgramWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activatedSinceShown_ = true;
 }
 
 void ProgramWindow::moveEvent(QMoveEvent *event) {

@@ -25,11 +25,13 @@ class ProgramWindow : public QWidget {
   protected:
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
   private:
     bool placed_ = false;
     bool awaitingFrame_ = false;
     QPoint placedAt_;
+    bool activatedSinceShown_ = false;
 };
 
 // Keeps window above all others without moving, resizing or activating it.

@@ -3,6 +3,7 @@
 
 #include "sound.h"
 
+#include "logging.h"
 #include "shared_state.h"
 
 #include <QCoreApplication>
@@ -44,16 +45,22 @@ SoundPlayer *SpeakerPlayer::open() {
     const QString appDir = QCoreApplication::applicationDirPath();
     QStringList dirs = {appDir, appDir + QStringLiteral("/" QUIVELLE_MODULE_RELDIR)};
     dirs += extraDirs_;
+    QStringList failures;
     for (const QString &dir : dirs) {
         // The module stays loaded for the rest of the run: its code plays the cues.
         QLibrary module(dir + QStringLiteral("/quivelle_speakers"));
         using Open = SoundPlayer *(*)();
         if (auto openSpeakers = reinterpret_cast<Open>(module.resolve("quivelle_open_speakers"))) {
             moduleLoaded_ = true;
+            qCDebug(lcSound) << "speakers module:" << module.fileName();
             speakers_.reset(openSpeakers());
             break;
         }
+        failures << module.errorString();
     }
+    if (!moduleLoaded_)
+        qCInfo(lcSound).noquote() << "no speakers module could be loaded, every cue is silent:"
+                                  << failures.join(QStringLiteral("; "));
     return speakers_.get();
 }
 

@@ -3,6 +3,8 @@
 
 #include "program_window.h"
 
+#include "logging.h"
+
 #include <QGuiApplication>
 
 #include <windows.h>
@@ -17,6 +19,8 @@ void removeCloseEntry(QWidget *window) {
     if (QGuiApplication::platformName() != QLatin1String("windows"))
         return;
     const auto handle = reinterpret_cast<HWND>(window->winId());
-    if (HMENU menu = GetSystemMenu(handle, FALSE))
-        RemoveMenu(menu, SC_CLOSE, MF_BYCOMMAND);
+    HMENU menu = GetSystemMenu(handle, FALSE);
+    if (!menu || !RemoveMenu(menu, SC_CLOSE, MF_BYCOMMAND))
+        qCInfo(lcWindow, "%s: the close entry of the window menu could not be removed (error %lu)",
+               qPrintable(window->objectName()), GetLastError());
 }

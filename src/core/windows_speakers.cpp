@@ -3,6 +3,8 @@
 
 #include "windows_speakers.h"
 
+#include "logging.h"
+
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -13,11 +15,17 @@ WindowsSpeakers::~WindowsSpeakers() {
 }
 
 void WindowsSpeakers::play(int cue, const QByteArray &clip) {
-    (void)cue;
     // The new clip is held before the call and the old one let go after it: the call
     // stops the old clip before it starts the new one, so the bytes being read never go.
     const QByteArray next = clip;
-    PlaySoundA(next.isEmpty() ? nullptr : next.constData(), nullptr,
-               SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    const bool played = PlaySoundA(next.isEmpty() ? nullptr : next.constData(), nullptr,
+                                   SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
     playing_ = next;
+    if (next.isEmpty() || played == !failing_)
+        return;
+    failing_ = !played;
+    if (failing_)
+        qCInfo(lcSound, "cue %d could not be played; cues are silent until one plays again", cue);
+    else
+        qCInfo(lcSound, "cues play again");
 }

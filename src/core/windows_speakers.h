@@ -16,4 +16,6 @@ class WindowsSpeakers : public SoundPlayer {
   private:
     // The system reads the clip while it plays, after play() has returned.
     QByteArray playing_;
+    // Whether the last clip could not be played: told once, and once when cues play again.
+    bool failing_ = false;
 };

@@ -43,6 +43,11 @@ class PulseSpeakers : public SoundPlayer {
     static void contextChanged(pa_context *context, void *self);
     static void streamChanged(pa_stream *stream, void *self);
     static void streamDrained(pa_stream *stream, int success, void *self);
+    // Reports for a technician: the first failure of a kind and the recovery from it, so a
+    // pupil clicking without a server does not flood the log.
+    void noteServerAway(const char *reason);
+    void noteServerBack();
+    void noteStreamFailed(const char *reason);
 
     pa_threaded_mainloop *loop_ = nullptr;
     pa_context *context_ = nullptr;
@@ -52,4 +57,6 @@ class PulseSpeakers : public SoundPlayer {
     WavClip clip_;
     bool waiting_ = false;
     std::chrono::steady_clock::time_point askedAt_;
+    bool serverAway_ = false;
+    bool streamsFailing_ = false;
 };

@@ -9,17 +9,18 @@
 // own server is never touched. Header-only: the sound test and the latency benchmark both
 // use it.
 
+#include "spawned_child.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-#include <csignal>
-#include <sys/prctl.h>
+#include <memory>
 
 class PrivateSoundServer {
   public:
@@ -70,18 +71,19 @@ class PrivateSoundServer {
     // when it does not within the time given.
     bool start(int timeoutMs = 10000) {
         stop();
-        server_ = startChild(
+        server_ = std::make_unique<SpawnedChild>(
             QStringLiteral("pulseaudio"),
-            {QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-             QStringLiteral("--disallow-exit"), QStringLiteral("--realtime=no"),
-             QStringLiteral("--high-priority=no"), QStringLiteral("--log-target=stderr"),
-             QStringLiteral("-n"), QStringLiteral("--load=module-null-sink sink_name=null"),
-             QStringLiteral("--load=module-native-protocol-unix")});
+            QStringList{QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                        QStringLiteral("--disallow-exit"), QStringLiteral("--realtime=no"),
+                        QStringLiteral("--high-priority=no"), QStringLiteral("--log-target=stderr"),
+                        QStringLiteral("-n"),
+                        QStringLiteral("--load=module-null-sink sink_name=null"),
+                        QStringLiteral("--load=module-native-protocol-unix")},
+            serverLog());
         const QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
-            if (server_->state() == QProcess::NotRunning) {
-                error_ = QStringLiteral("pulseaudio ended: ") +
-                         QString::fromLocal8Bit(server_->readAllStandardError().right(2000));
+            if (!server_->isRunning()) {
+                error_ = QStringLiteral("pulseaudio ended: ") + tail(serverLog());
                 return false;
             }
             if (runTool({QStringLiteral("info")}))
@@ -105,7 +107,7 @@ class PrivateSoundServer {
         QFile::remove(dir_.path() + QStringLiteral("/runtime/pulse/native"));
     }
 
-    bool isRunning() const { return server_ && server_->state() == QProcess::Running; }
+    bool isRunning() const { return server_ && server_->isRunning(); }
 
     // Records the null sink's monitor with parec (8-bit unsigned, mono, 22050 Hz) into
     // recorded(); returns once the first samples have arrived, or false after timeoutMs.
@@ -114,13 +116,17 @@ class PrivateSoundServer {
     bool startRecording(int timeoutMs = 5000) {
         stopRecording();
         recorded_.clear();
-        recorder_ = startChild(QStringLiteral("parec"),
-                               {QStringLiteral("-d"), QStringLiteral("null.monitor"),
-                                QStringLiteral("--format=u8"), QStringLiteral("--rate=22050"),
-                                QStringLiteral("--channels=1"), QStringLiteral("--raw"),
-                                QStringLiteral("--latency-msec=10")});
-        QObject::connect(recorder_.get(), &QProcess::readyReadStandardOutput, recorder_.get(),
-                         [this] { recorded_ += recorder_->readAllStandardOutput(); });
+        const QString log = dir_.path() + QStringLiteral("/parec.log");
+        recorder_ = std::make_unique<SpawnedChild>(
+            QStringLiteral("parec"),
+            QStringList{QStringLiteral("-d"), QStringLiteral("null.monitor"),
+                        QStringLiteral("--format=u8"), QStringLiteral("--rate=22050"),
+                        QStringLiteral("--channels=1"), QStringLiteral("--raw"),
+                        QStringLiteral("--latency-msec=10")},
+            log, true);
+        heard_ = std::make_unique<QSocketNotifier>(recorder_->outputFd(), QSocketNotifier::Read);
+        QObject::connect(heard_.get(), &QSocketNotifier::activated, heard_.get(),
+                         [this] { recorded_ += recorder_->readOutput(); });
         const QDeadlineTimer deadline(timeoutMs);
         QElapsedTimer sinceWake;
         while (recorded_.isEmpty() && !deadline.hasExpired()) {
@@ -128,13 +134,12 @@ class PrivateSoundServer {
                 wakeSink();
                 sinceWake.start();
             }
-            if (recorder_->state() == QProcess::NotRunning) {
-                error_ = QStringLiteral("parec ended: ") +
-                         QString::fromLocal8Bit(recorder_->readAllStandardError());
+            if (!recorder_->isRunning()) {
+                error_ = QStringLiteral("parec ended: ") + tail(log);
                 return false;
             }
-            recorder_->waitForReadyRead(50);
-            recorded_ += recorder_->readAllStandardOutput();
+            recorder_->waitForOutput(50);
+            recorded_ += recorder_->readOutput();
         }
         if (recorded_.isEmpty())
             error_ = QStringLiteral("parec delivered nothing in time");
@@ -151,9 +156,8 @@ class PrivateSoundServer {
     void stopRecording() {
         if (!recorder_)
             return;
-        recorder_->kill();
-        recorder_->waitForFinished(2000);
-        recorder_.reset();
+        heard_.reset();
+        recorder_.reset(); // kills parec
     }
 
     // Everything parec has delivered so far (the event loop must run to collect it).
@@ -164,30 +168,24 @@ class PrivateSoundServer {
     QString error() const { return error_; }
 
   private:
-    std::unique_ptr<QProcess> startChild(const QString &program, const QStringList &args) {
-        auto process = std::make_unique<QProcess>();
-        // The child ends with this process, even when a failed test aborts it.
-        process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        process->start(program, args);
-        process->waitForStarted(5000);
-        return process;
+    QString serverLog() const { return dir_.path() + QStringLiteral("/pulseaudio.log"); }
+
+    static QString tail(const QString &log) {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll().right(2000))
+                                              : QString();
     }
 
     // Runs pactl with args; true when it succeeded.
     bool runTool(const QStringList &args) {
-        QProcess tool;
-        tool.start(QStringLiteral("pactl"), args);
-        if (!tool.waitForFinished(5000)) {
-            tool.kill();
-            tool.waitForFinished(1000);
-            return false;
-        }
-        return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        SpawnedChild tool(QStringLiteral("pactl"), args);
+        return tool.waitForFinished(5000) && tool.succeeded();
     }
 
     QTemporaryDir dir_;
-    std::unique_ptr<QProcess> server_;
-    std::unique_ptr<QProcess> recorder_;
+    std::unique_ptr<SpawnedChild> server_;
+    std::unique_ptr<SpawnedChild> recorder_;
+    std::unique_ptr<QSocketNotifier> heard_;
     QByteArray recorded_;
     QString error_;
 };
