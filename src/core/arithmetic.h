@@ -3,9 +3,9 @@
 
 #pragma once
 
-// The two integer routines of the shared core. The specification has them leave their
-// results in the shared variables MCD and mcm, read by the caller's next line; here they
-// return them, under those names, and keep nothing between calls.
+// The integer routines of the shared core. The specification has CalcolaMCD and CalcolaMcm
+// leave their results in the shared variables MCD and mcm, read by the caller's next line;
+// here they return them, under those names, and keep nothing between calls.
 
 // Greatest common divisor of a and b, returned (MCD). The arguments are the loop's working
 // variables and are overwritten: afterwards a holds the last dividend and b the divisor (MCD),

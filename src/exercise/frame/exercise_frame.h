@@ -72,8 +72,6 @@ class ExerciseFrame : public ProgramWindow {
     Keypad *keypadFrame() const { return keypad_; }
     PictureButton *okButton() const;
     PictureButton *startButton() const { return start_; }
-    PictureButton *solutionButton() const { return solution_; }
-    PictureButton *repeatButton() const { return repeat_; }
     PictureButton *exitButton() const { return exit_; }
     QLabel *notice() const { return notice_; }
     static QRect sourceArea();
