@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "exercise_driver.h"
-#include "pupil_entry_screen.h"
 #include "hand_picture.h"
+#include "pupil_entry_screen.h"
 
 #include <QApplication>
 #include <QGroupBox>
