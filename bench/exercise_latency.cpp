@@ -17,6 +17,7 @@
 // peak, and the growth from cycle 100 to the last (from 200 cycles on).
 
 #include "app_context.h"
+#include "division_procedure.h"
 #include "exercise_frame.h"
 #include "exercise_screens.h"
 #include "random_source.h"
@@ -246,11 +247,14 @@ class Pupil {
         return frame_->notice()->text() == QLatin1String("Missione compiuta");
     }
     // The answer the box that has the focus expects. The rewrite phase is the division
-    // screens' own: another screen leaves FaseReciproco as it found it.
+    // screens' own.
     int expected() const {
         const SharedState &s = ctx_.state;
-        if (division_ && s.FaseReciproco == 1)
-            return s.Reciproco[s.CampoDiv];
+        if (division_) {
+            const auto &r = static_cast<DivisionProcedure *>(frame_->procedure())->rewrite();
+            if (r.FaseReciproco)
+                return r.Reciproco[r.CampoDiv];
+        }
         return s.Risposte[s.Passo];
     }
     void keypad(const QString &digits) {

@@ -31,8 +31,8 @@ QByteArray clipBytes(int cue) {
 void Suona(SharedState &state, SoundPlayer &player, int cue) {
     if (!state.SuonoAttivo)
         return;
-    state.BufferSuono = clipBytes(cue);
-    player.play(cue, state.BufferSuono);
+    const QByteArray BufferSuono = clipBytes(cue);
+    player.play(cue, BufferSuono);
 }
 
 SpeakerPlayer::SpeakerPlayer(QStringList extraDirs) : extraDirs_(std::move(extraDirs)) {}

@@ -34,8 +34,9 @@ class SoundPlayer {
 // unknown cue.
 QByteArray clipBytes(int cue);
 
-// Plays cue through player, keeping its bytes in the shared BufferSuono. Every caller
-// asks for sound through Suona, which stays silent while the sound switch is off.
+// Plays cue through player, its bytes read into BufferSuono for the call (a player that
+// plays on after play() returns keeps its own copy, as QByteArray shares it for free).
+// Every caller asks for sound through Suona, which stays silent while the sound switch is off.
 void Suona(SharedState &state, SoundPlayer &player, int cue);
 
 // The real speakers: the desktop's sound server. The sound library lives in a module of

@@ -75,10 +75,10 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     // At most one exercise screen at a time.
     delete openScreen;
 
-    // Loaded in this order: the common frame, the operation's working area, the source,
-    // which finishes the load (the random screens' ranges, the entry frame's first box).
+    // Built in this order: the common frame, the operation's working area, the source; then
+    // loaded, the frame's common part first and the source's last (the random screens'
+    // ranges, the entry frame's first box).
     auto *frame = new ExerciseFrame(ctx, row->kind, startMenu);
-    frame->load();
     const bool pupilEntry = source == ProblemSource::Pupil;
     Procedure *procedure = makeProcedure(*frame, op, pupilEntry);
     SourcePanel *panel = nullptr;
@@ -87,6 +87,7 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     else
         panel = new RangeOptions(*frame, *procedure);
     frame->plug(*procedure, *panel);
+    frame->load();
 
     openScreen = frame;
     frame->showAndActivate();

@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include "shared_state.h" // ProblemSource
+
 struct AppContext;
 class QWidget;
 
 enum class Operation { Addition, Subtraction, Multiplication, Division };
-enum class ProblemSource { Computer, Pupil };
 
 // Loads and shows the exercise screen of op for problems from source, without blocking,
 // replacing any exercise screen still open. Its "Esci" shows startMenu again.

@@ -187,17 +187,17 @@ void StartMenu::Timer1_Timer() {
 }
 
 void StartMenu::cmdComputer_MouseDown() {
-    scegliModo(SharedState::kModoComputer);
+    scegliModo(ProblemSource::Computer);
 }
 
 void StartMenu::cmdTe_MouseDown() {
-    scegliModo(SharedState::kModoPupil);
+    scegliModo(ProblemSource::Pupil);
 }
 
-void StartMenu::scegliModo(int modo) {
+void StartMenu::scegliModo(ProblemSource modo) {
     ctx_.suona(CueClick);
-    image1_->setVisible(modo == SharedState::kModoPupil);
-    image2_->setVisible(modo == SharedState::kModoComputer);
+    image1_->setVisible(modo == ProblemSource::Pupil);
+    image2_->setVisible(modo == ProblemSource::Computer);
     timer1_->stop();
     for (PictureButton *b : std::as_const(operations_))
         b->show();
@@ -205,14 +205,12 @@ void StartMenu::scegliModo(int modo) {
 }
 
 void StartMenu::apriOperazione(Operation op) {
-    const int modo = ctx_.state.Modo;
+    const ProblemSource modo = ctx_.state.Modo;
     // Without a mode there is no screen to open; hiding the menu then would leave the
     // pupil with no window at all.
-    if (modo != SharedState::kModoPupil && modo != SharedState::kModoComputer)
+    if (modo != ProblemSource::Pupil && modo != ProblemSource::Computer)
         return;
-    openExerciseScreen(
-        ctx_, op,
-        modo == SharedState::kModoComputer ? ProblemSource::Computer : ProblemSource::Pupil, this);
+    openExerciseScreen(ctx_, op, modo, this);
     hide();
     ctx_.suona(CueOpened);
 }

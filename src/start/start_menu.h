@@ -4,6 +4,7 @@
 #pragma once
 
 #include "program_window.h"
+#include "shared_state.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -48,7 +49,7 @@ class StartMenu : public ProgramWindow {
     void Check1_Click();
     void cmdInfo_Click();
     void cmdEsci_Click();
-    void scegliModo(int modo);
+    void scegliModo(ProblemSource modo);
     void apriOperazione(Operation op);
 
     AppContext &ctx_;

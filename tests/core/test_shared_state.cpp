@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "arithmetic.h"
 #include "shared_state.h"
 
 #include <QString>
@@ -12,12 +13,11 @@ class TestSharedState : public QObject {
     void startsUnsetWithSoundOn() {
         SharedState s;
         QVERIFY(s.SuonoAttivo);
-        QCOMPARE(s.Modo, 0);
+        QCOMPARE(int(s.Modo), 0);
         QCOMPARE(s.Passo, 0);
         QCOMPARE(s.Avviate + s.Eseguite + s.Errori, 0);
         for (auto v : s.Risposte)
             QCOMPARE(v, int16_t(0));
-        QVERIFY(s.BufferSuono.isEmpty());
     }
 
     void greatestCommonDivisor_data() {
@@ -37,27 +37,21 @@ class TestSharedState : public QObject {
     void greatestCommonDivisor() {
         QFETCH(long, a);
         QFETCH(long, b);
-        SharedState s;
         long x = a, y = b;
-        s.CalcolaMCD(x, y);
-        QTEST(s.MCD, "mcd");
+        const long MCD = CalcolaMCD(x, y);
+        QTEST(MCD, "mcd");
         // The arguments are the loop's working variables and come back overwritten.
         QTEST(x, "aAfter");
         QTEST(y, "bAfter");
     }
 
     void zeroDivisorDoesNotTrap() {
-        SharedState s;
-        s.MCD = 9;
         long a = 7, b = 0;
-        s.CalcolaMCD(a, b);
-        QCOMPARE(s.MCD, 0L);
-        s.OpMcm1 = 7;
-        s.OpMcm2 = 0;
-        a = 7;
-        b = 0;
-        s.CalcolaMcm(a, b);
-        QCOMPARE(s.mcm, 0L);
+        QCOMPARE(CalcolaMCD(a, b), 0L);
+        const long OpMcm1 = 7, OpMcm2 = 0;
+        a = OpMcm1;
+        b = OpMcm2;
+        QCOMPARE(CalcolaMcm(a, b, OpMcm1, OpMcm2), 0L);
     }
 
     void leastCommonMultiple_data() {
@@ -74,17 +68,16 @@ class TestSharedState : public QObject {
     void leastCommonMultiple() {
         QFETCH(long, op1);
         QFETCH(long, op2);
-        SharedState s;
-        s.OpMcm1 = op1;
-        s.OpMcm2 = op2;
+        long OpMcm1 = op1, OpMcm2 = op2;
         long a = op1, b = op2;
-        s.CalcolaMcm(a, b);
-        QTEST(s.MCD, "mcd");
-        QTEST(s.mcm, "mcm");
-        QCOMPARE(b, s.MCD);
-        // The operands in the shared state are read, never changed.
-        QCOMPARE(s.OpMcm1, op1);
-        QCOMPARE(s.OpMcm2, op2);
+        const long mcm = CalcolaMcm(a, b, OpMcm1, OpMcm2);
+        // MCD is left in b, as CalcolaMCD leaves it.
+        QTEST(b, "mcd");
+        QTEST(mcm, "mcm");
+        QCOMPARE(mcmOf(op1, op2), mcm);
+        // The operands are read, never changed.
+        QCOMPARE(OpMcm1, op1);
+        QCOMPARE(OpMcm2, op2);
     }
 
     void counterHasOneLeadingBlank() {

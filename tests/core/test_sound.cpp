@@ -123,13 +123,13 @@ class TestSound : public QObject {
         prog.ctx.suona(CueClick);
         prog.ctx.suona(CueRight);
         QCOMPARE(prog.player.takeCues(), QList<int>({102, 105}));
-        QCOMPARE(prog.ctx.state.BufferSuono, clipBytes(105));
+        QCOMPARE(prog.player.lastClip, clipBytes(105));
 
         prog.ctx.state.SuonoAttivo = false;
         prog.ctx.suona(CueWrong);
         Suona(prog.ctx.state, prog.player, CueCompleted);
         QVERIFY(prog.player.cues.isEmpty());
-        QCOMPARE(prog.ctx.state.BufferSuono, clipBytes(105));
+        QCOMPARE(prog.player.lastClip, clipBytes(105));
     }
 
     void speakersLoadTheirModuleLazilyAndNeverBlock() {

@@ -6,6 +6,8 @@
 // Drives an exercise screen the way a pupil does: clicks on the keypad and the buttons,
 // keys on the keyboard, Enter; and reads back what the pupil sees and hears.
 
+#include "division_procedure.h"
+#include "exercise_frame.h"
 #include "exercise_screens.h"
 #include "picture_button.h"
 #include "test_support.h"
@@ -45,6 +47,14 @@ class ExerciseDriver {
     QString notice() const { return label(QStringLiteral("lblAvviso")); }
     QWidget *keypad() const { return screen->findChild<QWidget *>(QStringLiteral("Frame1")); }
     int passo() const { return program.ctx.state.Passo; }
+    // A division screen's rewrite: FaseReciproco, CampoDiv, Reciproco.
+    const DivisionProcedure::Rewrite &rewriteState() const {
+        return screen->findChild<DivisionProcedure *>()->rewrite();
+    }
+    // Whether the exercise on screen is a repeat (EsercizioRipetuto).
+    bool exerciseIsRepeat() const {
+        return static_cast<ExerciseFrame *>(screen.data())->exerciseIsRepeat();
+    }
     QList<int> cues() { return program.player.takeCues(); }
 
     void click(const QString &name) {
@@ -97,7 +107,7 @@ class ExerciseDriver {
     }
     // Opens a pupil-entry screen as the start menu does after "da te".
     bool openTyped(Operation op) {
-        program.ctx.state.Modo = 1;
+        program.ctx.state.Modo = ProblemSource::Pupil;
         return open(op, ProblemSource::Pupil);
     }
     // Selects each entry box with a click and types its number on the keypad.

@@ -155,13 +155,13 @@ void TestBadInput::everyTextHasItsOutcomeInEveryBox() {
         break;
     case Outcome::Right:
         QCOMPARE(cues, QList<int>{CueRight});
-        QCOMPARE(rewrite ? s.CampoDiv : s.Passo, 2);
+        QCOMPARE(rewrite ? p.rewriteState().CampoDiv : s.Passo, 2);
         break;
     default:
         QCOMPARE(cues, QList<int>{CueWrong});
         QCOMPARE(p.label(QStringLiteral("lblErrori")), QStringLiteral(" 1"));
         QCOMPARE(target->text(), QString());
-        QCOMPARE(rewrite ? s.CampoDiv : s.Passo, 1);
+        QCOMPARE(rewrite ? p.rewriteState().CampoDiv : s.Passo, 1);
         break;
     }
 }

@@ -107,14 +107,14 @@ void TestDivisionScreen::pupilRewritesThenMultiplies() {
     QVERIFY(!d.button("cmdRipeti")->isEnabled());
     for (int campo = 1; campo <= 4; ++campo) {
         QCOMPARE(d.notice(), QStringLiteral("Esegui"));
-        QCOMPARE(d.state().CampoDiv, campo);
+        QCOMPARE(d.rewriteState().CampoDiv, campo);
         QCOMPARE(QApplication::focusWidget(), d.rewrite(campo));
         d.confirm(QString::number(rewrite[campo - 1]), campo % 2 == 0);
         // The fourth right answer sounds twice: its own cue and the solution routine's.
         const QList<int> heard = campo < 4 ? QList<int>{CueRight} : QList<int>{CueRight, CueRight};
         QCOMPARE(d.cues(), heard);
     }
-    QCOMPARE(d.state().FaseReciproco, 0);
+    QCOMPARE(d.rewriteState().FaseReciproco, false);
     QCOMPARE(d.notice(), firstPrompt);
     QVERIFY(d.button("cmdRipeti")->isEnabled());
     QVERIFY(d.button("cmdSoluzione")->isEnabled());
@@ -161,7 +161,7 @@ void TestDivisionScreen::rewriteEntriesAreCheckedAsWholeNumbers() {
     QCOMPARE(d.cues().first(), right ? CueRight : CueWrong);
     QCOMPARE(d.label("lblErrori"), right ? QStringLiteral(" 0") : QStringLiteral(" 1"));
     QCOMPARE(d.rewrite(campo)->text().isEmpty(), !right);
-    QCOMPARE(d.state().CampoDiv, right ? (campo == 4 ? 0 : campo + 1) : campo);
+    QCOMPARE(d.rewriteState().CampoDiv, right ? (campo == 4 ? 0 : campo + 1) : campo);
 }
 
 // The boxes 1, 4, 2, 3, 9, 10 of 4/9 x 3/2 hold 2, 1, 3, 1, 2, 3.
@@ -186,7 +186,7 @@ void TestDivisionScreen::solutionDuringTheRewriteShowsTheRewrittenProduct() {
     QCOMPARE(QApplication::focusWidget(), d.step(5));
     d.enter();
     QCOMPARE(d.cues(), QList<int>{});
-    QCOMPARE(d.state().CampoDiv, 3);
+    QCOMPARE(d.rewriteState().CampoDiv, 3);
     QCOMPARE(d.label("lblFatte"), QStringLiteral(" 0"));
 }
 
@@ -202,7 +202,7 @@ void TestDivisionScreen::repeatDuringTheProductRewritesTheSameDivisionUnscored()
     QCOMPARE(d.rewritten(), (QStringList{"", "", "", ""}));
     QCOMPARE(d.step(1)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), d.rewrite(1));
-    QCOMPARE(d.state().FaseReciproco, 1);
+    QCOMPARE(d.rewriteState().FaseReciproco, true);
     QVERIFY(!d.button("cmdRipeti")->isEnabled());
     d.confirm("2"); // wrong, unscored
     QCOMPARE(d.cues(), QList<int>{CueWrong});
@@ -252,7 +252,8 @@ void TestDivisionScreen::typedProblemAfterAnUnfinishedRepeatIsANewExercise() {
     d.typeProblem({1, 2, 3, 5});
     d.click("cmdStartDiv");
     QCOMPARE(d.label("lblAvviate"), QStringLiteral(" 2"));
-    QCOMPARE(d.state().RipetizioneInCorso, 0);
+    // No repeat goes on: the new problem is scored.
+    QVERIFY(!d.exerciseIsRepeat());
     d.answer(7); // wrong: counted
     QCOMPARE(d.label("lblErrori"), QStringLiteral(" 1"));
     d.solve({1, 2, 3, 5});
@@ -274,7 +275,7 @@ void TestDivisionScreen::screenAgreesWithThePlan() {
         const QByteArray what =
             QStringLiteral("%1/%2 : %3/%4").arg(n1).arg(d1).arg(n2).arg(d2).toUtf8();
         for (int campo = 1; campo <= 4; ++campo) {
-            QVERIFY2(d.state().Reciproco[campo] == plan.rewrite[campo], what.constData());
+            QVERIFY2(d.rewriteState().Reciproco[campo] == plan.rewrite[campo], what.constData());
             d.answer(plan.rewrite[campo]);
         }
         for (int j = 0; j < plan.product.count; ++j) {

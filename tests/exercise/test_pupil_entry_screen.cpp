@@ -3,6 +3,7 @@
 
 #include "exercise_driver.h"
 #include "hand_picture.h"
+#include "pupil_entry_screen.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -23,12 +24,16 @@ const char *const kOperands[] = {"txtNum1", "txtDen1", "txtNum2", "txtDen2"};
 class Pupil : public ExerciseDriver {
   public:
     bool open(Operation op) {
-        program.ctx.state.Modo = 1;
+        program.ctx.state.Modo = ProblemSource::Pupil;
         const bool active = ExerciseDriver::open(op, ProblemSource::Pupil);
         program.player.takeCues();
         return active;
     }
     SharedState &state() { return program.ctx.state; }
+    // The screen's own Modo (its phase) and CampoIns.
+    const PupilEntryScreen::Phase &phase() const {
+        return screen->findChild<PupilEntryScreen *>()->phase();
+    }
 
     QLineEdit *entry(int campo) const { return box(QString::fromLatin1(kEntry[campo - 1])); }
     QLineEdit *operand(int i) const { return box(QString::fromLatin1(kOperands[i])); }
@@ -83,8 +88,9 @@ class TestPupilEntryScreen : public QObject {
         Pupil p;
         QVERIFY(p.open(op));
         QTEST(p.screen->objectName(), "window");
-        QCOMPARE(p.state().ModoSalvato, 1);
-        QCOMPARE(p.state().CampoIns, 1);
+        // The start menu's mode stays as it was, for "Esci" to find.
+        QCOMPARE(int(p.state().Modo), 1);
+        QCOMPARE(p.phase().CampoIns, 1);
         QCOMPARE(p.state().Passo, 1);
         QVERIFY(p.keypad()->isEnabled());
         QVERIFY(!p.button("Cmd_invio")->isEnabled());
@@ -204,7 +210,7 @@ class TestPupilEntryScreen : public QObject {
         p.click("cmdAvvio");
         QCOMPARE(p.cues(), QList<int>{CueRight});
         QCOMPARE(p.label("lblAvviate"), QStringLiteral(" 1"));
-        QCOMPARE(p.state().Modo, 2);
+        QCOMPARE(int(p.phase().Modo), 2);
         QVERIFY(p.button("Cmd_invio")->isEnabled());
         QVERIFY(p.button("cmdSoluzione")->isEnabled());
         for (int campo = 1; campo <= 4; ++campo) {
@@ -251,8 +257,8 @@ class TestPupilEntryScreen : public QObject {
         p.click("cmdAvvio");
         QCOMPARE(p.state().Passo, 5);
         p.clickEntry(3);
-        QCOMPARE(p.state().Modo, 1);
-        QCOMPARE(p.state().CampoIns, 3);
+        QCOMPARE(int(p.phase().Modo), 1);
+        QCOMPARE(p.phase().CampoIns, 3);
         QVERIFY(!p.button("Cmd_invio")->isEnabled());
         QVERIFY(!p.button("cmdSoluzione")->isEnabled());
         for (int campo = 1; campo <= 4; ++campo)
@@ -285,14 +291,14 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(p.open(Operation::Subtraction));
         p.enterProblem({"3", "4", "1", "4"});
         p.click("cmdAvvio");
-        QCOMPARE(p.state().Modo, 2);
+        QCOMPARE(int(p.phase().Modo), 2);
         p.click("cmdExit");
-        QCOMPARE(p.state().Modo, 1);
+        QCOMPARE(int(p.state().Modo), 1);
         QVERIFY(p.menu.isVisible());
         QTRY_VERIFY(p.screen.isNull());
         // Coming back starts afresh, still in the pupil's mode.
         QVERIFY(p.open(Operation::Addition));
-        QCOMPARE(p.state().ModoSalvato, 1);
+        QCOMPARE(int(p.state().Modo), 1);
         QCOMPARE(p.label("lblAvviate"), QStringLiteral(" 0"));
     }
 

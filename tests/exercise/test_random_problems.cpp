@@ -65,10 +65,10 @@ void TestRandomProblems::tightLoopOfRealDrawsLooksUniform() {
     int equalPairs = 0;
     std::set<int> nums, dens;
     for (int i = 0; i < kProblems; ++i) {
-        Casuali(s, random);
-        const int n1 = s.NumCasuale, d1 = s.DenCasuale;
-        Casuali(s, random);
-        const int n2 = s.NumCasuale, d2 = s.DenCasuale;
+        const DrawnFraction first = Casuali(s, random);
+        const int n1 = first.NumCasuale, d1 = first.DenCasuale;
+        const DrawnFraction second = Casuali(s, random);
+        const int n2 = second.NumCasuale, d2 = second.DenCasuale;
         equalPairs += (n1 == n2 && d1 == d2) ? 1 : 0;
         nums.insert({n1, n2});
         dens.insert({d1, d2});

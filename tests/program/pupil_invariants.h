@@ -8,6 +8,7 @@
 
 #include "addsub_plan.h"
 #include "app_context.h"
+#include "division_procedure.h"
 #include "exercise_frame.h"
 #include "info_window.h"
 #include "keypad.h"
@@ -70,8 +71,14 @@ inline bool okUsable(const ExerciseFrame &f) {
     return f.keypadFrame()->isEnabled() && f.okButton()->isEnabled();
 }
 
-inline bool inRewrite(const ExerciseFrame &f, const SharedState &s) {
-    return opOf(&f) == ScreenOp::Div && s.FaseReciproco == 1;
+// The rewrite of a division screen (FaseReciproco, CampoDiv, Reciproco); nullptr elsewhere.
+inline const DivisionProcedure::Rewrite *rewriteOf(const ExerciseFrame &f) {
+    const auto *division = qobject_cast<const DivisionProcedure *>(f.procedure());
+    return division ? &division->rewrite() : nullptr;
+}
+
+inline bool inRewrite(const ExerciseFrame &f) {
+    return opOf(&f) == ScreenOp::Div && rewriteOf(f)->FaseReciproco;
 }
 
 inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) {
@@ -85,11 +92,13 @@ inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) 
     }
     if (!okUsable(f))
         return {};
-    if (inRewrite(f, s))
-        return s.CampoDiv >= 1 && s.CampoDiv <= 4
+    if (inRewrite(f)) {
+        const int CampoDiv = rewriteOf(f)->CampoDiv;
+        return CampoDiv >= 1 && CampoDiv <= 4
                    ? QString()
                    : QStringLiteral("OK can be clicked in the rewrite with CampoDiv %1")
-                         .arg(s.CampoDiv);
+                         .arg(CampoDiv);
+    }
     return f.txtFraz(s.Passo) ? QString()
                               : QStringLiteral("OK can be clicked with Passo %1").arg(s.Passo);
 }
@@ -174,11 +183,11 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
                     .arg(box->text())
                     .arg(given[i - 1]);
         }
-        if (s.FaseReciproco == 1)
-            return s.Reciproco[s.CampoDiv] == division.rewrite[s.CampoDiv]
+        if (const DivisionProcedure::Rewrite &r = *rewriteOf(f); r.FaseReciproco)
+            return r.Reciproco[r.CampoDiv] == division.rewrite[r.CampoDiv]
                        ? QString()
-                       : differs("the rewrite", s.Reciproco[s.CampoDiv],
-                                 division.rewrite[s.CampoDiv]);
+                       : differs("the rewrite", r.Reciproco[r.CampoDiv],
+                                 division.rewrite[r.CampoDiv]);
         plan = division.product;
     } else {
         plan = planProduct(s.Num1, s.Den1, s.Num2, s.Den2);

@@ -276,7 +276,8 @@ bool RandomPupil::answerRight(ExerciseFrame &f) {
     QLineEdit *box = f.keypadTargetBox();
     if (!box)
         return false;
-    const int want = inRewrite(f, s) ? s.Reciproco[s.CampoDiv] : s.Risposte[s.Passo];
+    const DivisionProcedure::Rewrite *r = rewriteOf(f);
+    const int want = inRewrite(f) ? r->Reciproco[r->CampoDiv] : s.Risposte[s.Passo];
     clearBox(box);
     keypadType(f, QString::number(want));
     click(f.okButton());

@@ -10,10 +10,13 @@
 #include <QList>
 #include <deque>
 
-// Records the cues that would have reached the speakers.
+// Records the cues that would have reached the speakers, and the bytes of the last one.
 class RecordingPlayer : public SoundPlayer {
   public:
-    void play(int cue, const QByteArray &) override { cues.append(cue); }
+    void play(int cue, const QByteArray &clip) override {
+        cues.append(cue);
+        lastClip = clip;
+    }
     void warmUp() override { ++warmUps; }
     QList<int> takeCues() {
         QList<int> out = cues;
@@ -21,6 +24,7 @@ class RecordingPlayer : public SoundPlayer {
         return out;
     }
     QList<int> cues;
+    QByteArray lastClip;
     int warmUps = 0;
 };
 

@@ -28,7 +28,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 } // namespace
 
 ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu)
-    : ctx_(ctx), startMenu_(startMenu) {
+    : ctx_(ctx), kind_(kind), startMenu_(startMenu) {
     namespace f = layout::frame;
     loadProgramFonts();
     setObjectName(QString::fromLatin1(kind.windowName));
@@ -94,14 +94,13 @@ void ExerciseFrame::plug(Procedure &procedure, SourcePanel &source) {
     procedure_ = &procedure;
     source_ = &source;
     connect(keypad_, &Keypad::okClicked, &procedure, &Procedure::check);
-    connect(start_, &QAbstractButton::clicked, &source, &SourcePanel::start);
-    connect(solution_, &QAbstractButton::clicked, &procedure, &Procedure::solution);
-    connect(repeat_, &QAbstractButton::clicked, &procedure, &Procedure::repeat);
+    connect(start_, &QAbstractButton::clicked, this, [this] { startExercise(ExerciseStart::New); });
+    connect(solution_, &QAbstractButton::clicked, this, &ExerciseFrame::showSolution);
+    connect(repeat_, &QAbstractButton::clicked, this,
+            [this] { startExercise(ExerciseStart::Repeat); });
 }
 
 void ExerciseFrame::load() {
-    // A repeat left unfinished on another screen is over: a start here is a new exercise.
-    ctx_.state.RipetizioneInCorso = 0;
     ctx_.state.Eseguite = 0;
     ctx_.state.Errori = 0;
     ctx_.state.Avviate = 0;
@@ -109,6 +108,9 @@ void ExerciseFrame::load() {
     repeat_->setEnabled(false);
     solution_->setEnabled(false);
     ctx_.state.Passo = 1;
+    // The random screens select their ranges, which runs AzzeraSchermo and so leaves the
+    // keypad off until "Avvio"; the pupil-entry screens open on typing the first numerator.
+    source_->load();
 }
 
 QLineEdit *ExerciseFrame::makeBox(const QString &name, const QRect &where) {
@@ -168,7 +170,7 @@ ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
 
 void ExerciseFrame::wrongAnswer(QLineEdit *box) {
     ctx_.suona(CueWrong);
-    if (ctx_.state.EsercizioRipetuto == 0) {
+    if (!EsercizioRipetuto) {
         ++ctx_.state.Errori;
         showCounters();
     }
@@ -176,26 +178,55 @@ void ExerciseFrame::wrongAnswer(QLineEdit *box) {
     box->setFocus(Qt::OtherFocusReason);
 }
 
+void ExerciseFrame::AzzeraSchermo() {
+    procedure_->emptyWorkingArea();
+    solution_->setEnabled(false);
+    repeat_->setEnabled(false);
+    keypad_->setEnabled(false);
+}
+
+// Cues do not yield to the event loop, so where in this sequence the operation plays them
+// changes nothing but their order, which each operation keeps.
+void ExerciseFrame::startExercise(ExerciseStart start) {
+    AzzeraSchermo();
+    if (start == ExerciseStart::New && !source_->takeProblem(*procedure_)) {
+        procedure_->startRefused();
+        return;
+    }
+    procedure_->startCue(start);
+    askFirstStep(procedure_->firstStep());
+    if (start == ExerciseStart::New) {
+        ++ctx_.state.Avviate;
+        showCounters();
+    }
+    EsercizioRipetuto = start == ExerciseStart::Repeat;
+}
+
+// The first step is asked in box: it takes the focus, and the keypad, "OK" (a typed problem
+// is complete) and "Soluzione" go on.
 void ExerciseFrame::askFirstStep(QLineEdit *box) {
     box->setFocus(Qt::OtherFocusReason);
     solution_->setEnabled(true);
     keypad_->setEnabled(true);
+    okButton()->setEnabled(true);
 }
 
-void ExerciseFrame::startExercise(Start start) {
-    SharedState &s = ctx_.state;
-    if (start == Start::New) {
-        ++s.Avviate;
-        showCounters();
-    }
-    s.EsercizioRipetuto = start == Start::New ? 0 : 1;
-    s.RipetizioneInCorso = 0;
+void ExerciseFrame::problemBeingTyped() {
+    solution_->setEnabled(false);
+    repeat_->setEnabled(false);
+    okButton()->setEnabled(false);
+    keypad_->setEnabled(true);
+}
+
+void ExerciseFrame::productStageBegan() {
+    // On the random multiplication "Ripeti" comes only with the end of the exercise.
+    repeat_->setEnabled(kind_.pupilEntry || kind_.division);
 }
 
 void ExerciseFrame::completeExercise() {
     setNotice(notices::kMissioneCompiuta);
     ctx_.suona(CueCompleted);
-    if (ctx_.state.EsercizioRipetuto == 0) {
+    if (!EsercizioRipetuto) {
         ++ctx_.state.Eseguite;
         showCounters();
     }
@@ -205,7 +236,8 @@ void ExerciseFrame::completeExercise() {
     start_->setFocus(Qt::OtherFocusReason);
 }
 
-void ExerciseFrame::solutionShown() {
+void ExerciseFrame::showSolution() {
+    procedure_->solution();
     setNotice(notices::kFatto);
     repeat_->setEnabled(true);
     keypad_->setEnabled(false);
@@ -252,27 +284,12 @@ bool ExerciseFrame::eventFilter(QObject *watched, QEvent *event) {
             if (key == Qt::Key_Return || key == Qt::Key_Enter)
                 pressEnter(); // the key itself goes on to the box
         }
-    } else if (event->type() == QEvent::FocusIn) {
-        for (QLineEdit *b : steps_) {
-            if (b && b == watched) {
-                // Evaluated once the handler that moved the focus has finished, so it sees
-                // the expected answers that handler stored after giving the focus.
-                QMetaObject::invokeMethod(this, &ExerciseFrame::focusRule, Qt::QueuedConnection);
-                break;
-            }
-        }
+    } else if (event->type() == QEvent::FocusIn && watched->isWidgetType() && procedure_) {
+        auto *w = static_cast<QWidget *>(watched);
+        if (w->window() == this)
+            procedure_->focusArrived(w);
     }
     return ProgramWindow::eventFilter(watched, event);
-}
-
-void ExerciseFrame::focusRule() {
-    SharedState &s = ctx_.state;
-    if (s.Passo != 3 || s.Risposte[3] != 0)
-        return;
-    if (QLineEdit *five = txtFraz(5))
-        five->setFocus(Qt::OtherFocusReason);
-    s.Passo = 5;
-    procedure_->focusRuleSkippedToStep5();
 }
 
 void ExerciseFrame::leave() {
@@ -282,7 +299,6 @@ void ExerciseFrame::leave() {
         // Without a window manager a shown window gets the keyboard only when asked.
         startMenu_->activateWindow();
     }
-    source_->leaving();
     hide();
     deleteLater();
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "procedure.h"
 #include "program_window.h"
 
 #include <QPointer>
@@ -11,25 +12,27 @@
 struct AppContext;
 class Keypad;
 class PictureButton;
-class Procedure;
 class QLabel;
 class QLineEdit;
 class SourcePanel;
 
 // The frame shared by the eight exercise screens: title, counters, keypad, message line,
 // the four command buttons, and the input mechanics (keypad typing at the caret, Enter as
-// "OK", the focus rule of the step boxes, leaving the screen), plus the start and the two
-// ends of an exercise, which are alike on every screen.
+// "OK", leaving the screen). It owns the life of an exercise, alike on every screen: the one
+// start (startExercise, for "Avvio" and "Ripeti" on all eight), the check of an entry, the
+// completion and the solution, and it alone switches "Soluzione", "Ripeti", the keypad and
+// "OK".
 //
 // Two parts make a screen of it, each behind one small interface, plugged in once:
 //  - the operation (Procedure: addition and subtraction, multiplication, division) builds
-//    its working area with makeBox(), setOperandBoxes() and setStepBox(), and answers "OK",
-//    "Soluzione", "Ripeti", where the keypad types in the working area, and what step 5
-//    needs when the focus rule skips to it;
+//    its working area with makeBox(), setOperandBoxes() and setStepBox(), works the steps,
+//    enables and greys its own boxes, and tells the frame what happened (a product stage
+//    began, the exercise is complete);
 //  - the problem source (SourcePanel: the range frames or the pupil's entry frame) sits in
-//    sourceArea(), answers "Avvio" and where the keypad types, and hears of "Esci".
-// The frame owns no exercise state of its own: everything lives in AppContext::state and
-// in the widgets.
+//    sourceArea(), gives the problem of a new exercise and says where the keypad types; the
+//    entry frame tells the frame when the pupil goes back to typing a problem.
+// Of the exercise on screen the frame keeps only whether it is a repeat; the rest lives in
+// AppContext::state (what every screen shares), in the two parts and in the widgets.
 class ExerciseFrame : public ProgramWindow {
     Q_OBJECT
   public:
@@ -39,8 +42,6 @@ class ExerciseFrame : public ProgramWindow {
         bool pupilEntry;        // the start button and the notice move for the entry frame
         bool division;          // the start button is cmdStartDiv
     };
-    // How an exercise starts: a new one, or the same one again after "Ripeti".
-    enum class Start { New, Repeat };
 
     ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu);
     ~ExerciseFrame() override;
@@ -48,9 +49,10 @@ class ExerciseFrame : public ProgramWindow {
     AppContext &context() const { return ctx_; }
     // The screen's operation and problem source; the buttons act from then on.
     void plug(Procedure &procedure, SourcePanel &source);
+    Procedure *procedure() const { return procedure_; }
 
-    // The common part of loading: counters to 0 and shown, Soluzione and Ripeti disabled,
-    // Passo 1. The problem source and the operation finish the load.
+    // Form_Load, once plugged: counters to 0 and shown, "Soluzione" and "Ripeti" disabled,
+    // Passo 1; then the problem source finishes the load.
     void load();
 
     // Working area.
@@ -70,8 +72,6 @@ class ExerciseFrame : public ProgramWindow {
     Keypad *keypadFrame() const { return keypad_; }
     PictureButton *okButton() const;
     PictureButton *startButton() const { return start_; }
-    PictureButton *solutionButton() const { return solution_; }
-    PictureButton *repeatButton() const { return repeat_; }
     PictureButton *exitButton() const { return exit_; }
     QLabel *notice() const { return notice_; }
     static QRect sourceArea();
@@ -80,16 +80,27 @@ class ExerciseFrame : public ProgramWindow {
     void setNotice(const char *text);
     // Shows Avviate, Eseguite and Errori from the shared state.
     void showCounters();
-    // The first step of an exercise is asked in box: it takes the focus, and the keypad and
-    // "Soluzione" go on.
-    void askFirstStep(QLineEdit *box);
-    // An exercise has started, its first step asked. A new one counts one more in Avviate,
-    // shown at once, and is scored (EsercizioRipetuto 0); a repeat is neither counted nor
-    // scored (EsercizioRipetuto 1). Either way no repeat is in progress any more.
-    // Cues do not yield to the event loop here, so an operation may clear these flags
-    // before or after its cues with the same effect; only the order of the cues is kept,
-    // and each operation plays its own where its start does.
-    void startExercise(Start start);
+
+    // The life of an exercise.
+    // AzzeraSchermo: the operation empties its working area; the keypad, "Soluzione" and
+    // "Ripeti" go off. Every start begins with it; a range change and the pupil-entry
+    // screen's load run it too.
+    void AzzeraSchermo();
+    // Every start of an exercise: "Avvio" (New) and "Ripeti" (Repeat) on all eight screens.
+    // In order: AzzeraSchermo; a new exercise takes its problem from the source (a refused
+    // one ends the start there, with the operation's refusal); the operation's start cue;
+    // the operation shows the problem and works out its first step, whose box gets the focus
+    // as the keypad, "OK" and "Soluzione" go on; last, a new exercise counts one more in
+    // Avviate, shown at once, and is scored, while a repeat is neither counted nor scored.
+    void startExercise(ExerciseStart start);
+    // The pupil-entry screen is back to typing a problem (its load, a click on an entry box):
+    // the keypad types into the entry frame, "OK", "Soluzione" and "Ripeti" are off. An
+    // exercise on screen stays visible, but it can no longer be answered.
+    void problemBeingTyped();
+    // A product's stages begin (a multiplication's start, a division's passage from its
+    // rewrite): "Ripeti" stays usable while they are worked on the pupil-entry
+    // multiplication and on both division screens, and not on the random multiplication.
+    void productStageBegan();
     // The check of an entry, alike on every screen: an empty box only gets the focus back;
     // a text that is not the whole number expected is a wrong answer (the wrong cue, one
     // more error unless the exercise is a repeat, the box emptied and given the focus).
@@ -98,25 +109,29 @@ class ExerciseFrame : public ProgramWindow {
     // The last step was right: "Missione compiuta", one more completed unless a repeat,
     // the keypad and "Soluzione" off, "Ripeti" on, the focus on the start button.
     void completeExercise();
-    // The worked solution stands: "Fatto", the keypad and "Soluzione" off, "Ripeti" on,
-    // the focus on the start button.
-    void solutionShown();
+
     // The box the keypad types into now, and the one of the working area it feeds.
     QLineEdit *keypadTargetBox() const;
     QLineEdit *workTargetBox() const;
     // "OK" as the Enter key sees it: runs the check only while OK can be clicked.
     void pressEnter();
+    // Whether the exercise on screen is a repeat (EsercizioRipetuto).
+    bool exerciseIsRepeat() const { return EsercizioRipetuto; }
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
+    void askFirstStep(QLineEdit *box);
+    // "Soluzione": the operation writes the worked solution; "Fatto", the keypad and
+    // "Soluzione" off, "Ripeti" on, the focus on the start button.
+    void showSolution();
     void wrongAnswer(QLineEdit *box);
     void keypadKey(int key, const QString &text);
-    void focusRule();
     void leave();
 
     AppContext &ctx_;
+    const Kind kind_;
     QPointer<QWidget> startMenu_;
     Procedure *procedure_ = nullptr;
     SourcePanel *source_ = nullptr;
@@ -131,4 +146,7 @@ class ExerciseFrame : public ProgramWindow {
     QLabel *errori_ = nullptr;
     std::array<QLineEdit *, 4> operands_{};
     std::array<QLineEdit *, 12> steps_{};
+    // True while the exercise on screen is a repeat: answers are still checked, but neither
+    // errors nor the completion are counted. Set by every start.
+    bool EsercizioRipetuto = false;
 };

@@ -4,13 +4,10 @@
 #include "addsub_procedure.h"
 
 #include "app_context.h"
-#include "entry_rules.h"
+#include "arithmetic.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
-#include "keypad.h"
 #include "notices.h"
-#include "picture_button.h"
-#include "range_options.h"
 #include "working_area.h"
 
 #include <QLineEdit>
@@ -47,14 +44,11 @@ QLineEdit *AddSubProcedure::workTarget() const {
     return frame_.txtFraz(s_.Passo);
 }
 
-void AddSubProcedure::AzzeraSchermo() {
+void AddSubProcedure::emptyWorkingArea() {
     for (QLineEdit *b : frame_.operandBoxes())
         b->setEnabled(true);
     for (int k = 1; k <= 11; ++k)
         frame_.txtFraz(k)->setEnabled(true);
-    frame_.solutionButton()->setEnabled(false);
-    frame_.repeatButton()->setEnabled(false);
-    frame_.keypadFrame()->setEnabled(false);
     for (QLineEdit *b : frame_.operandBoxes())
         b->clear();
     for (int k = 1; k <= 11; ++k)
@@ -63,13 +57,13 @@ void AddSubProcedure::AzzeraSchermo() {
 
 // SemplificaVerticale1 (which 1) and SemplificaVerticale2 (which 2). Every box stays
 // typeable, so the numbers come from the problem as given, never from the boxes' text.
-void AddSubProcedure::semplificaVerticale(int which) {
+void AddSubProcedure::semplificaVerticale(int which, bool MostraSoluzione) {
     QLineEdit *num = which == 1 ? frame_.txtNum1() : frame_.txtNum2();
     QLineEdit *den = which == 1 ? frame_.txtDen1() : frame_.txtDen2();
     const int first = which == 1 ? 1 : 3;
     const long n = which == 1 ? s_.Num1 : s_.Num2;
     const long d = which == 1 ? s_.Den1 : s_.Den2;
-    const long g = s_.mcdOf(n, d);
+    const long g = mcdOf(n, d);
     if (g <= 1) // already in lowest terms (0 only for a zero denominator)
         return;
     frame_.setNotice(notices::kVerticale);
@@ -78,11 +72,11 @@ void AddSubProcedure::semplificaVerticale(int which) {
     // stored is safe.
     frame_.txtFraz(first)->setFocus(Qt::OtherFocusReason);
     s_.Risposte[first] = int16_t(n / g);
-    if (s_.MostraSoluzione == 1)
+    if (MostraSoluzione)
         write(first, s_.Risposte[first]);
     num->setEnabled(false);
     s_.Risposte[first + 1] = int16_t(d / g);
-    if (s_.MostraSoluzione == 1)
+    if (MostraSoluzione)
         write(first + 1, s_.Risposte[first + 1]);
     den->setEnabled(false);
 }
@@ -91,69 +85,70 @@ void AddSubProcedure::semplificaVerticale(int which) {
 // else 5.
 void AddSubProcedure::ScegliPrimoPasso() {
     if (frame_.txtNum1()->isEnabled())
-        semplificaVerticale(2);
+        semplificaVerticale(2, false);
     else
         s_.Passo = 1;
     if (frame_.txtNum2()->isEnabled()) {
         if (frame_.txtNum1()->isEnabled()) {
             s_.Passo = 5;
             frame_.setNotice(notices::kEsegui);
-            DenominatoreComune();
+            DenominatoreComune(false);
         }
     } else {
         s_.Passo = 3;
     }
-    frame_.askFirstStep(frame_.txtFraz(s_.Passo));
 }
 
 // Steps 5, 6 and 7: the least common denominator of the two current denominators and the
 // two current numerators expanded to it.
-void AddSubProcedure::DenominatoreComune() {
+void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
     const long d1 = frame_.txtDen1()->isEnabled() ? s_.Den1 : s_.Risposte[2];
     const long d2 = frame_.txtDen2()->isEnabled() ? s_.Den2 : s_.Risposte[4];
     if (d1 <= 0 || d2 <= 0) // no problem started yet
         return;
-    const long mcm = s_.mcmOf(d1, d2);
+    const long OpMcm1 = d1;
+    const long OpMcm2 = d2;
+    const long mcm = mcmOf(OpMcm1, OpMcm2);
     s_.Risposte[5] = int16_t(mcm);
-    if (s_.MostraSoluzione == 1)
+    if (MostraSoluzione)
         write(5, mcm);
     const long x = frame_.txtNum1()->isEnabled() ? s_.Num1 : s_.Risposte[1];
     const long y = frame_.txtNum2()->isEnabled() ? s_.Num2 : s_.Risposte[3];
-    s_.Risposte[6] = int16_t(x * (mcm / s_.OpMcm1));
-    s_.Risposte[7] = int16_t(y * (mcm / s_.OpMcm2));
-    if (s_.MostraSoluzione == 1) {
+    s_.Risposte[6] = int16_t(x * (mcm / OpMcm1));
+    s_.Risposte[7] = int16_t(y * (mcm / OpMcm2));
+    if (MostraSoluzione) {
         write(6, s_.Risposte[6], true);
         write(7, s_.Risposte[7], true);
     }
 }
 
-// Steps 8 and 9: the sum or difference over the common denominator.
-void AddSubProcedure::CalcolaRisultato() {
+// Steps 8 and 9: the sum or difference over the common denominator that step 5 expects.
+void AddSubProcedure::CalcolaRisultato(bool MostraSoluzione) {
     s_.Risposte[8] =
         int16_t(subtract_ ? s_.Risposte[6] - s_.Risposte[7] : s_.Risposte[6] + s_.Risposte[7]);
-    if (s_.MostraSoluzione == 1)
+    if (MostraSoluzione)
         write(8, s_.Risposte[8]);
-    s_.Risposte[9] = int16_t(s_.mcm);
-    if (s_.MostraSoluzione == 1)
-        write(9, s_.mcm);
+    s_.Risposte[9] = s_.Risposte[5];
+    if (MostraSoluzione)
+        write(9, s_.Risposte[9]);
 }
 
 // Steps 10 and 11: the result reduced, when it can be (a zero difference stays as it is).
-void AddSubProcedure::SemplificaRisultato() {
+void AddSubProcedure::SemplificaRisultato(bool MostraSoluzione) {
     const long n = s_.Risposte[8];
     const long d = s_.Risposte[9];
-    const long g = s_.mcdOf(n, d);
+    const long g = mcdOf(n, d);
     if (g <= 1 || (subtract_ && n == 0))
         return;
     frame_.setNotice(notices::kVerticale);
     s_.Passo = 10;
     frame_.txtFraz(10)->setFocus(Qt::OtherFocusReason);
     s_.Risposte[10] = int16_t(n / g);
-    if (s_.MostraSoluzione == 1)
+    if (MostraSoluzione)
         write(10, s_.Risposte[10]);
     frame_.txtFraz(8)->setEnabled(false);
     s_.Risposte[11] = int16_t(d / g);
-    if (s_.MostraSoluzione == 1)
+    if (MostraSoluzione)
         write(11, s_.Risposte[11]);
     frame_.txtFraz(9)->setEnabled(false);
 }
@@ -162,44 +157,25 @@ void AddSubProcedure::showOperands() {
     frame_.showOperands({s_.Num1, s_.Den1, s_.Num2, s_.Den2});
 }
 
-void AddSubProcedure::drawFractions() {
-    AzzeraSchermo();
-    drawFraction(s_, *ctx_.random, 1);
-    drawFraction(s_, *ctx_.random, 2);
-    showOperands();
+bool AddSubProcedure::accepts(int num1, int den1, int num2, int den2) const {
+    return !(subtract_ && fractionLess(num1, den1, num2, den2));
 }
 
-void AddSubProcedure::firstStep() {
-    semplificaVerticale(1);
-    ScegliPrimoPasso();
-}
-
-void AddSubProcedure::startRandom() {
-    ctx_.suona(CueRight);
-    do
-        drawFractions();
-    while (subtract_ && fractionLess(s_.Num1, s_.Den1, s_.Num2, s_.Den2));
-    firstStep();
-    frame_.startExercise(ExerciseFrame::Start::New);
-}
-
-bool AddSubProcedure::admits(const EnteredProblem &p) {
+void AddSubProcedure::startRefused() {
     if (subtract_)
-        s_.Passo = 0; // whether or not the start succeeds
-    const bool firstSmaller = subtract_ && p.verdict == StartVerdict::Accepted &&
-                              fractionLess(p.num1, p.den1, p.num2, p.den2);
-    if (p.verdict != StartVerdict::Accepted || firstSmaller) {
-        ctx_.suona(CueWrong);
-        return false;
-    }
-    return true;
+        s_.Passo = 0; // the subtraction's start sets it first, whether or not it succeeds
+    ctx_.suona(CueWrong);
 }
 
-void AddSubProcedure::startWithOperands() {
+void AddSubProcedure::startCue(ExerciseStart) {
     ctx_.suona(CueRight);
+}
+
+QLineEdit *AddSubProcedure::firstStep() {
     showOperands();
-    firstStep();
-    frame_.startExercise(ExerciseFrame::Start::New);
+    semplificaVerticale(1, false);
+    ScegliPrimoPasso();
+    return frame_.txtFraz(s_.Passo);
 }
 
 void AddSubProcedure::check() {
@@ -214,7 +190,7 @@ void AddSubProcedure::check() {
     s_.Passo = k + 1;
     switch (s_.Passo) {
     case 3:
-        semplificaVerticale(2);
+        semplificaVerticale(2, false);
         if (!frame_.txtNum2()->isEnabled()) {
             next(3);
             return;
@@ -228,7 +204,7 @@ void AddSubProcedure::check() {
         }
         break;
     case 10:
-        SemplificaRisultato();
+        SemplificaRisultato(false);
         if (frame_.txtFraz(8)->isEnabled())
             frame_.completeExercise();
         else
@@ -246,31 +222,40 @@ void AddSubProcedure::check() {
     }
     next(s_.Passo);
     if (s_.Passo == 5) {
-        DenominatoreComune();
+        DenominatoreComune(false);
         frame_.setNotice(notices::kEsegui);
     } else if (s_.Passo == 8) {
-        CalcolaRisultato();
+        CalcolaRisultato(false);
         frame_.setNotice(notices::kCalcola);
     }
 }
 
 void AddSubProcedure::solution() {
     ctx_.suona(CueRight);
-    s_.MostraSoluzione = 1;
     showOperands(); // the solution stands beside the problem it solves
-    semplificaVerticale(1);
-    semplificaVerticale(2);
-    DenominatoreComune();
-    CalcolaRisultato();
-    SemplificaRisultato();
-    frame_.solutionShown();
-    s_.MostraSoluzione = 0;
+    semplificaVerticale(1, true);
+    semplificaVerticale(2, true);
+    DenominatoreComune(true);
+    CalcolaRisultato(true);
+    SemplificaRisultato(true);
 }
 
-void AddSubProcedure::repeat() {
-    ctx_.suona(CueRight);
-    AzzeraSchermo();
-    showOperands();
-    firstStep();
-    frame_.startExercise(ExerciseFrame::Start::Repeat);
+void AddSubProcedure::focusArrived(QWidget *widget) {
+    for (int k = 1; k <= 11; ++k) {
+        if (widget == frame_.txtFraz(k)) {
+            QMetaObject::invokeMethod(this, &AddSubProcedure::focusRule, Qt::QueuedConnection);
+            return;
+        }
+    }
+}
+
+// txtFraz_GotFocus, whatever box got the focus: with step 3 current and nothing to reduce
+// in the second fraction (Risposte(3) 0), the pupil goes on to step 5, whose answers are
+// worked out now.
+void AddSubProcedure::focusRule() {
+    if (s_.Passo != 3 || s_.Risposte[3] != 0)
+        return;
+    frame_.txtFraz(5)->setFocus(Qt::OtherFocusReason);
+    s_.Passo = 5;
+    DenominatoreComune(false);
 }

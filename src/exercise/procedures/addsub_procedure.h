@@ -15,38 +15,42 @@ struct SharedState;
 // Whether a fraction or the result is being reduced is kept where the pupil sees it, in
 // the enabled state of its boxes, and the steps decide what comes next from that; the
 // numbers they work on are the problem as given (Num1..Den2) and the answers already
-// expected (Risposte), never what is typed in other boxes.
+// expected (Risposte), never what is typed in other boxes. Each step also writes its answers
+// into its boxes when called with MostraSoluzione, as "Soluzione" does.
+//
+// The focus rule of the step boxes lives here, as only these screens need it: when a step
+// box gets the focus while step 3 is current with nothing to ask there, the pupil is moved
+// on to step 5, the common denominator.
 class AddSubProcedure : public Procedure {
     Q_OBJECT
   public:
     AddSubProcedure(ExerciseFrame &frame, bool subtract);
 
-    void AzzeraSchermo() override;
-    void clearProblem() override { AzzeraSchermo(); }
-    // Draws a problem (a subtraction draws again until the difference is not negative),
-    // puts it on screen and asks the first step.
-    void startRandom() override;
-    // A typed problem needs all four entries, none 0; a subtraction whose first fraction
-    // is the smaller is refused as well.
-    bool admits(const EnteredProblem &problem) override;
-    void startWithOperands() override;
+    void emptyWorkingArea() override;
+    // A subtraction's first fraction must not be the smaller: a draw is made again, a typed
+    // problem refused.
+    bool accepts(int num1, int den1, int num2, int den2) const override;
+    // The wrong-answer cue; a subtraction also leaves Passo at 0.
+    void startRefused() override;
+    // The right-answer cue, for a new exercise and a repeat alike.
+    void startCue(ExerciseStart start) override;
+    QLineEdit *firstStep() override;
 
     void check() override;
     void solution() override;
-    void repeat() override;
     QLineEdit *workTarget() const override;
-    // Step 5 is the common denominator: its answers are worked out here.
-    void focusRuleSkippedToStep5() override { DenominatoreComune(); }
+    // A step box that gets the focus runs the focus rule, once the handler that moved the
+    // focus has finished, so it sees the expected answers that handler stored after giving
+    // the focus.
+    void focusArrived(QWidget *widget) override;
 
   private:
-    void semplificaVerticale(int which);
+    void semplificaVerticale(int which, bool MostraSoluzione);
     void ScegliPrimoPasso();
-    void DenominatoreComune();
-    void CalcolaRisultato();
-    void SemplificaRisultato();
-    // Asks the first step of the problem now in the operand boxes.
-    void firstStep();
-    void drawFractions();
+    void DenominatoreComune(bool MostraSoluzione);
+    void CalcolaRisultato(bool MostraSoluzione);
+    void SemplificaRisultato(bool MostraSoluzione);
+    void focusRule();
     void showOperands();
     void write(int box, long value, bool leadingBlank = false);
     // Step box k is asked next: it takes the focus, with the right-answer cue.

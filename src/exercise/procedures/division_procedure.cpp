@@ -4,14 +4,9 @@
 #include "division_procedure.h"
 
 #include "app_context.h"
-#include "entry_rules.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
-#include "keypad.h"
 #include "notices.h"
-#include "picture_button.h"
-#include "random_source.h"
-#include "range_options.h"
 #include "working_area.h"
 
 #include <QLabel>
@@ -35,12 +30,13 @@ DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
 }
 
 std::array<int, 4> DivisionProcedure::productTerms() const {
-    return {s_.Reciproco[1], s_.Reciproco[2], s_.Reciproco[3], s_.Reciproco[4]};
+    const auto &r = rewrite_.Reciproco;
+    return {r[1], r[2], r[3], r[4]};
 }
 
 QLineEdit *DivisionProcedure::workTarget() const {
-    if (s_.FaseReciproco == 1)
-        return rewriteBox(s_.CampoDiv);
+    if (rewrite_.FaseReciproco)
+        return rewriteBox(rewrite_.CampoDiv);
     return ProductProcedure::workTarget();
 }
 
@@ -49,114 +45,73 @@ QLineEdit *DivisionProcedure::rewriteBox(int campo) const {
     return campo >= 1 && campo <= 4 ? frame_.operandBoxes()[campo - 1] : nullptr;
 }
 
-void DivisionProcedure::clearGiven() {
-    for (QLineEdit *b : given_)
-        b->clear();
-}
-
 // The division as posed on its row, and what its rewrite expects: the first fraction
 // copied, the second turned upside down.
 void DivisionProcedure::showGiven() {
     const int given[] = {s_.Num1, s_.Den1, s_.Num2, s_.Den2};
     for (int i = 0; i < 4; ++i)
         given_[i]->setText(QString::number(given[i]));
-    s_.Reciproco = {0, int16_t(s_.Num1), int16_t(s_.Den1), int16_t(s_.Den2), int16_t(s_.Num2)};
+    rewrite_.Reciproco = {0, int16_t(s_.Num1), int16_t(s_.Den1), int16_t(s_.Den2),
+                          int16_t(s_.Num2)};
 }
 
-void DivisionProcedure::AzzeraSchermo() {
-    ProductProcedure::AzzeraSchermo();
-    if (pupilEntry_)
-        clearGiven();
+void DivisionProcedure::emptyWorkingArea() {
+    ProductProcedure::emptyWorkingArea();
+    for (QLineEdit *b : given_)
+        b->clear();
 }
 
-void DivisionProcedure::clearProblem() {
-    AzzeraSchermo();
-    clearGiven();
-}
-
-// The rewrite asked from its first box.
-void DivisionProcedure::beginRewrite() {
-    frame_.askFirstStep(frame_.txtNum1());
-    frame_.setNotice(notices::kEsegui);
-    s_.FaseReciproco = 1;
-    s_.CampoDiv = 1;
-}
-
-void DivisionProcedure::startRandom() {
+void DivisionProcedure::startRefused() {
     ctx_.suona(CueRight);
-    AzzeraSchermo();
-    const bool fresh = s_.RipetizioneInCorso == 0;
-    if (fresh) {
-        drawFraction(s_, *ctx_.random, 1);
-        drawFraction(s_, *ctx_.random, 2);
-    }
-    showGiven();
-    beginRewrite();
-    // In a repeat EsercizioRipetuto is already 1, as "Ripeti" set it.
-    frame_.startExercise(fresh ? ExerciseFrame::Start::New : ExerciseFrame::Start::Repeat);
-}
-
-bool DivisionProcedure::admits(const EnteredProblem &p) {
-    ctx_.suona(CueRight);
-    if (p.verdict == StartVerdict::Accepted)
-        return true;
     ctx_.suona(CueWrong);
-    return false;
 }
 
-void DivisionProcedure::startWithOperands() {
-    showGiven();
-    beginRewrite();
-    // A typed problem is always a new exercise, even when a repeated rewrite was left
-    // unfinished for it: counted, scored, and the repeat is over.
-    frame_.startExercise(ExerciseFrame::Start::New);
-}
-
-void DivisionProcedure::repeat() {
-    if (pupilEntry_)
-        AzzeraSchermo(); // the random screen's start does it
-    ctx_.suona(CueClick);
-    frame_.repeatButton()->setEnabled(false);
-    s_.PosSequenza = 0;
-    s_.EsercizioRipetuto = 1;
-    s_.RipetizioneInCorso = 1;
-    if (!pupilEntry_) {
-        startRandom(); // draws nothing while the repeat is in progress
+void DivisionProcedure::startCue(ExerciseStart start) {
+    if (start == ExerciseStart::Repeat) {
+        ctx_.suona(CueClick);
+        // The random screen's "Ripeti" restarts through its start button, which has a cue of
+        // its own; the pupil-entry screen's does not.
+        if (!pupilEntry_)
+            ctx_.suona(CueRight);
         return;
     }
-    // Not a start: RipetizioneInCorso stays 1 until the product begins or a new problem
-    // starts.
+    ctx_.suona(CueRight);
+}
+
+QLineEdit *DivisionProcedure::firstStep() {
     showGiven();
-    beginRewrite();
+    frame_.setNotice(notices::kEsegui);
+    rewrite_.FaseReciproco = true;
+    rewrite_.CampoDiv = 1;
+    return frame_.txtNum1();
 }
 
 void DivisionProcedure::check() {
-    if (s_.FaseReciproco == 1)
+    if (rewrite_.FaseReciproco)
         checkRewrite();
     else
         checkProduct();
 }
 
 void DivisionProcedure::checkRewrite() {
-    QLineEdit *box = rewriteBox(s_.CampoDiv);
-    if (!box || frame_.checkEntry(box, s_.Reciproco[s_.CampoDiv]) != ExerciseFrame::Entry::Right)
+    int &campo = rewrite_.CampoDiv;
+    QLineEdit *box = rewriteBox(campo);
+    if (!box || frame_.checkEntry(box, rewrite_.Reciproco[campo]) != ExerciseFrame::Entry::Right)
         return;
-    if (s_.CampoDiv < 4) {
-        ++s_.CampoDiv;
-        rewriteBox(s_.CampoDiv)->setFocus(Qt::OtherFocusReason);
+    if (campo < 4) {
+        ++campo;
+        rewriteBox(campo)->setFocus(Qt::OtherFocusReason);
         ctx_.suona(CueRight);
         return;
     }
     ctx_.suona(CueRight);
-    s_.FaseReciproco = 0;
-    s_.CampoDiv = 0;
+    rewrite_.FaseReciproco = false;
+    campo = 0;
     AvviaMoltiplicazione();
 }
 
-// Not a start either: the exercise was counted when its rewrite began. "Ripeti" stays
-// usable for the whole product and restarts the rewrite.
+// Not a start: the exercise was counted when its rewrite began. "Ripeti" stays usable for
+// the whole product and restarts the rewrite.
 void DivisionProcedure::AvviaMoltiplicazione() {
-    s_.PosSequenza = 0;
-    beginProduct(true);
-    s_.RipetizioneInCorso = 0;
+    beginProduct()->setFocus(Qt::OtherFocusReason);
 }

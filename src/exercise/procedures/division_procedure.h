@@ -5,30 +5,47 @@
 
 #include "product_procedure.h"
 
+#include <array>
+#include <cstdint>
+
 // The division screens: the division as posed stands on a row of its own (txtNumDiv), the
 // pupil rewrites it box by box as a product by the reciprocal in the operand boxes (the
-// rewrite phase: FaseReciproco 1, CampoDiv naming the box asked, Reciproco what it
-// expects), and the product Num1/Den1 x Den2/Num2 is then worked exactly as on the
-// multiplication screens.
+// rewrite phase: FaseReciproco, CampoDiv naming the box asked, Reciproco what it expects),
+// and the product Num1/Den1 x Den2/Num2 is then worked exactly as on the multiplication
+// screens.
 class DivisionProcedure : public ProductProcedure {
     Q_OBJECT
   public:
+    // The rewrite of the division on screen, under the specification's names.
+    struct Rewrite {
+        // True while the pupil rewrites the division as a product by the reciprocal, false
+        // from the moment the fourth rewrite box is right.
+        bool FaseReciproco = false;
+        // The rewrite box the keypad feeds and "OK" checks while FaseReciproco is true
+        // (1 txtNum1, 2 txtDen1, 3 txtNum2, 4 txtDen2); 0 once the product begins.
+        int CampoDiv = 0;
+        // Reciproco[k] is what rewrite box k expects: Num1, Den1, Den2, Num2 (index 0 unused).
+        std::array<int16_t, 5> Reciproco{};
+    };
+
     DivisionProcedure(ExerciseFrame &frame, bool pupilEntry);
 
     QLineEdit *txtNumDiv(int k) const { return given_[k - 1]; }
+    const Rewrite &rewrite() const { return rewrite_; }
 
-    // The pupil-entry screen empties the given row as well.
-    void AzzeraSchermo() override;
-    // A range change wipes the given row too.
-    void clearProblem() override;
-    // cmdStartDiv on the random screen: also the second half of its "Ripeti".
-    void startRandom() override;
-    bool admits(const EnteredProblem &problem) override;
-    void startWithOperands() override;
+    // The product's working area and the given row.
+    void emptyWorkingArea() override;
+    bool accepts(int, int, int, int) const override { return true; }
+    // The right-answer cue that greets every "Avvio" on frmDiv2 before its entries are
+    // looked at, then the wrong-answer cue.
+    void startRefused() override;
+    // A new exercise: the right-answer cue. A repeat: the click cue, and on the random screen
+    // the right-answer cue of its start button after it.
+    void startCue(ExerciseStart start) override;
+    // The division as posed on its row, the rewrite asked from its first box.
+    QLineEdit *firstStep() override;
     // The rewrite box CampoDiv while rewriting, else the product's step.
     void check() override;
-    // The same division again from its rewrite, unscored.
-    void repeat() override;
     QLineEdit *workTarget() const override;
 
   protected:
@@ -38,12 +55,11 @@ class DivisionProcedure : public ProductProcedure {
   private:
     QLineEdit *rewriteBox(int campo) const;
     void showGiven();
-    void clearGiven();
-    void beginRewrite();
     void checkRewrite();
     // From the rewrite to the multiplication of the rewritten product.
     void AvviaMoltiplicazione();
 
     std::array<QLineEdit *, 4> given_{};
     bool pupilEntry_;
+    Rewrite rewrite_;
 };

@@ -7,22 +7,22 @@
 
 // The multiplication screens: the written product of Num1/Den1 and Num2/Den2, started from
 // a draw or from the pupil's entry. On the pupil-entry screen "Ripeti" stays usable during
-// an exercise, so the pupil may restart the same problem, unscored, at any time.
+// an exercise (the frame's rule for a product stage), so the pupil may restart the same
+// problem, unscored, at any time.
 class MultiplicationProcedure : public ProductProcedure {
     Q_OBJECT
   public:
     MultiplicationProcedure(ExerciseFrame &frame, bool pupilEntry);
 
-    void clearProblem() override { AzzeraSchermo(); }
-    void startRandom() override;
-    bool admits(const EnteredProblem &problem) override;
-    void startWithOperands() override;
+    // Every problem with its four numbers from 1 up can be multiplied.
+    bool accepts(int, int, int, int) const override { return true; }
+    // The wrong-answer cue alone.
+    void startRefused() override;
+    // The click cue; the product's own cue follows as it is prepared.
+    void startCue(ExerciseStart start) override;
+    QLineEdit *firstStep() override { return beginProduct(); }
     void check() override { checkProduct(); }
-    void repeat() override;
 
   protected:
     std::array<int, 4> productTerms() const override;
-
-  private:
-    bool pupilEntry_;
 };

@@ -4,11 +4,10 @@
 #include "product_procedure.h"
 
 #include "app_context.h"
+#include "arithmetic.h"
 #include "exercise_frame.h"
 #include "exercise_layout.h"
-#include "keypad.h"
 #include "notices.h"
-#include "picture_button.h"
 #include "product_prompts.h"
 #include "working_area.h"
 
@@ -61,13 +60,10 @@ void ProductProcedure::emptySteps() {
     }
 }
 
-void ProductProcedure::AzzeraSchermo() {
+void ProductProcedure::emptyWorkingArea() {
     enableOperands();
-    frame_.solutionButton()->setEnabled(false);
-    frame_.repeatButton()->setEnabled(false);
-    frame_.keypadFrame()->setEnabled(false);
     s_.Passo = 0;
-    s_.PosSequenza = 0;
+    PosSequenza = 0;
     for (QLineEdit *b : frame_.operandBoxes())
         b->clear();
     emptySteps();
@@ -84,16 +80,16 @@ QLineEdit *ProductProcedure::place(int p) const {
 }
 
 void ProductProcedure::appendStep(int box) {
-    if (s_.PosSequenza + 1 >= int(s_.SequenzaPassi.size()))
+    if (PosSequenza + 1 >= int(SequenzaPassi.size()))
         return;
-    ++s_.PosSequenza;
-    s_.SequenzaPassi[s_.PosSequenza] = int16_t(box);
+    ++PosSequenza;
+    SequenzaPassi[PosSequenza] = int16_t(box);
 }
 
-void ProductProcedure::ask(int box, long value, bool leadingBlank) {
+void ProductProcedure::ask(int box, long value, bool MostraSoluzione, bool leadingBlank) {
     appendStep(box);
     s_.Risposte[box] = int16_t(value); // at most 99 x 99
-    if (s_.MostraSoluzione == 1) {
+    if (MostraSoluzione) {
         const QString digits = QString::number(value);
         frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
     }
@@ -104,46 +100,43 @@ void ProductProcedure::ask(int box, long value, bool leadingBlank) {
 // from the newest place of its chain and asking the next place out; E always applies.
 // While the solution is written each step also stands in its box and the places replaced
 // are greyed. Passo ends on the second box of the last simplification (0 when none).
-void ProductProcedure::workStages() {
+void ProductProcedure::workStages(bool MostraSoluzione) {
     const std::array<int, 4> terms = productTerms();
     long value[4] = {terms[0], terms[1], terms[2], terms[3]};
     int level[4] = {0, 0, 0, 0};
     for (const auto &stage : kStageTerms) {
-        const long g = s_.mcdOf(value[stage[0]], value[stage[1]]);
+        const long g = mcdOf(value[stage[0]], value[stage[1]]);
         if (g <= 1)
             continue;
         for (const int t : stage) {
-            if (s_.MostraSoluzione == 1)
+            if (MostraSoluzione)
                 place(kChain[t][level[t]])->setEnabled(false);
             value[t] /= g;
             s_.Passo = kChain[t][++level[t]];
-            ask(s_.Passo, value[t]);
+            ask(s_.Passo, value[t], MostraSoluzione);
         }
     }
     // From the numbers as given: the result comes out in lowest terms all the same.
     const long p = long(terms[2]) * terms[0];
     const long q = long(terms[3]) * terms[1];
-    const long g = std::max(1L, s_.mcdOf(p, q)); // 0 only with no problem on screen yet
-    ask(9, p / g, true);
-    ask(10, q / g, true);
+    const long g = std::max(1L, mcdOf(p, q)); // 0 only with no problem on screen yet
+    ask(9, p / g, MostraSoluzione, true);
+    ask(10, q / g, MostraSoluzione, true);
 }
 
 void ProductProcedure::solution() {
     ctx_.suona(CueRight);
-    s_.MostraSoluzione = 1;
     emptySteps();
     s_.Passo = 0;
-    s_.PosSequenza = 0;
+    PosSequenza = 0;
     // The solution always stands on the product as given, even over the pupil's scribbles
     // or in the middle of a division's rewrite.
     frame_.showOperands(productTerms());
-    workStages();
-    frame_.solutionShown();
-    s_.MostraSoluzione = 0;
-    s_.PosSequenza = 0;
+    workStages(true);
+    PosSequenza = 0;
 }
 
-void ProductProcedure::beginProduct(bool repeatUsable) {
+QLineEdit *ProductProcedure::beginProduct() {
     // Each product is announced with the right-answer cue as it is prepared.
     ctx_.suona(CueRight);
     // The terms as plain numbers: a term typed as "07" in a division's rewrite reads "7".
@@ -151,24 +144,24 @@ void ProductProcedure::beginProduct(bool repeatUsable) {
     enableOperands();
     emptySteps();
     s_.Passo = 0;
-    s_.PosSequenza = 0;
-    workStages(); // Risposte and SequenzaPassi only: MostraSoluzione is 0
-    s_.PosSequenza = 1;
-    s_.Passo = s_.SequenzaPassi[1];
+    PosSequenza = 0;
+    workStages(false); // Risposte and SequenzaPassi only
+    PosSequenza = 1;
+    s_.Passo = SequenzaPassi[1];
     frame_.setNotice(notices::kEsegui);
     pairPrompt();
-    s_.PassiEseguiti = 0;
-    frame_.repeatButton()->setEnabled(repeatUsable);
-    frame_.askFirstStep(frame_.txtFraz(s_.Passo));
+    PassiEseguiti = 0;
+    frame_.productStageBegan();
+    return frame_.txtFraz(s_.Passo);
 }
 
 // A pair of steps begins at PosSequenza: a simplification says which and crosses out the
 // two places it replaces; the product pair leaves the notice as it is.
 void ProductProcedure::pairPrompt() {
-    const int pos = s_.PosSequenza;
-    if (pos < 1 || pos + 1 >= int(s_.SequenzaPassi.size()))
+    const int pos = PosSequenza;
+    if (pos < 1 || pos + 1 >= int(SequenzaPassi.size()))
         return;
-    const PairPrompt prompt = productPairPrompt(s_.SequenzaPassi[pos], s_.SequenzaPassi[pos + 1]);
+    const PairPrompt prompt = productPairPrompt(SequenzaPassi[pos], SequenzaPassi[pos + 1]);
     if (!prompt.notice)
         return;
     frame_.setNotice(prompt.notice);
@@ -190,11 +183,11 @@ void ProductProcedure::checkProduct() {
     }
     if (entry == ExerciseFrame::Entry::Right) {
         ctx_.suona(CueRight);
-        ++s_.PassiEseguiti;
-        if (s_.PosSequenza + 1 < int(s_.SequenzaPassi.size()))
-            ++s_.PosSequenza;
-        s_.Passo = s_.SequenzaPassi[s_.PosSequenza];
-        if (s_.PassiEseguiti == 2 || s_.PassiEseguiti == 4 || s_.PassiEseguiti == 6)
+        ++PassiEseguiti;
+        if (PosSequenza + 1 < int(SequenzaPassi.size()))
+            ++PosSequenza;
+        s_.Passo = SequenzaPassi[PosSequenza];
+        if (PassiEseguiti == 2 || PassiEseguiti == 4 || PassiEseguiti == 6)
             pairPrompt();
         if (QLineEdit *next = frame_.txtFraz(s_.Passo))
             next->setFocus(Qt::OtherFocusReason);

@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <array>
+#include <cstdint>
 
 class ExerciseFrame;
 class QLineEdit;
@@ -22,14 +23,13 @@ struct SharedState;
 class ProductProcedure : public Procedure {
     Q_OBJECT
   public:
-    void AzzeraSchermo() override;
+    void emptyWorkingArea() override;
     // The whole worked solution: every step box of the solution filled, every replaced
     // place greyed.
     void solution() override;
     QLineEdit *workTarget() const override;
-    // In a product every expected answer is at least 1, so during an exercise the rule
-    // never acts: step 5 needs nothing.
-    void focusRuleSkippedToStep5() override {}
+    // Wherever the focus goes, a product moves nobody on.
+    void focusArrived(QWidget *) override {}
 
   protected:
     // Builds the working area shifted by shift from where frmMolt has it.
@@ -39,9 +39,9 @@ class ProductProcedure : public Procedure {
     // second denominator.
     virtual std::array<int, 4> productTerms() const = 0;
 
-    // Prepares the product now in productTerms() and asks its first step. "Ripeti" stays
-    // usable during the exercise when repeatUsable (frmMolt2, a division's product).
-    void beginProduct(bool repeatUsable);
+    // Prepares the product now in productTerms(), with its cue, and tells the frame that a
+    // product stage begins: returns the box of its first step.
+    QLineEdit *beginProduct();
     // "OK" (and Enter) while a product step is current.
     void checkProduct();
 
@@ -50,11 +50,21 @@ class ProductProcedure : public Procedure {
     SharedState &s_;
 
   private:
-    void workStages();
+    void workStages(bool MostraSoluzione);
     void appendStep(int box);
-    void ask(int box, long value, bool leadingBlank = false);
+    void ask(int box, long value, bool MostraSoluzione, bool leadingBlank = false);
     void pairPrompt();
     QLineEdit *place(int p) const;
     void enableOperands();
     void emptySteps();
+
+    // The order of the steps of the product on screen, worked out at its start: entries
+    // 1..n hold the step boxes in the order they are asked.
+    std::array<int16_t, 16> SequenzaPassi{};
+    // The position in SequenzaPassi of the current step (from 1; 0 when no product step is
+    // asked).
+    int PosSequenza = 0;
+    // The right answers given so far in this product (a new pair of steps begins at 2, 4
+    // and 6).
+    int PassiEseguiti = 0;
 };

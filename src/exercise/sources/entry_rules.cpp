@@ -20,10 +20,6 @@ int leadingNumber(std::string_view text) {
     return value;
 }
 
-bool fractionLess(long n1, long d1, long n2, long d2) {
-    return n1 * d2 < n2 * d1;
-}
-
 EnteredProblem checkEntries(const EntryTexts &texts, bool subtraction) {
     EnteredProblem p;
     for (std::string_view t : texts)

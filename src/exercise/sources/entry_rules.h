@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "arithmetic.h" // fractionLess, which refuses a subtraction's smaller first fraction
+
 #include <array>
 #include <string_view>
 
@@ -39,6 +41,3 @@ struct EnteredProblem {
 // negative. The four values are filled in whenever the boxes are all non-empty, so the
 // caller can show what was read. An accepted problem has every value from 1 up.
 EnteredProblem checkEntries(const EntryTexts &texts, bool subtraction);
-
-// n1/d1 < n2/d2 for positive denominators, compared exactly by cross-multiplying.
-bool fractionLess(long n1, long d1, long n2, long d2);

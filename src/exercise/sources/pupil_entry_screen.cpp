@@ -5,8 +5,6 @@
 
 #include "app_context.h"
 #include "exercise_frame.h"
-#include "keypad.h"
-#include "picture_button.h"
 #include "procedure.h"
 #include "pupil_entry_frame.h"
 
@@ -24,36 +22,24 @@ PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedu
         QMetaObject::invokeMethod(
             this, [this, campo] { trimOverlong(campo); }, Qt::QueuedConnection);
     });
-    load();
 }
 
-void PupilEntryScreen::leaving() {
-    SharedState &s = frame_.context().state;
-    s.Modo = s.ModoSalvato;
-}
-
+// The start menu's Modo is left alone: the screen's phase is its own, so "Esci" finds the
+// menu's mode as it was.
 void PupilEntryScreen::load() {
-    SharedState &s = frame_.context().state;
-    s.ModoSalvato = s.Modo;
-    procedure_.AzzeraSchermo();
-    s.CampoIns = 1;
-    s.Passo = 1;
-    frame_.solutionButton()->setEnabled(false);
-    frame_.repeatButton()->setEnabled(false);
-    frame_.keypadFrame()->setEnabled(true);
-    frame_.okButton()->setEnabled(false);
+    frame_.AzzeraSchermo();
+    state_.Modo = EntryPhase::Entering;
+    state_.CampoIns = 1;
+    frame_.context().state.Passo = 1;
+    frame_.problemBeingTyped();
     entry_->showOnlyHand(1);
 }
 
 void PupilEntryScreen::select(int campo) {
-    SharedState &s = frame_.context().state;
-    s.Modo = SharedState::kModoEntering;
+    state_.Modo = EntryPhase::Entering;
     entry_->showOnlyHand(campo);
-    frame_.solutionButton()->setEnabled(false);
-    frame_.repeatButton()->setEnabled(false);
-    frame_.okButton()->setEnabled(false);
-    frame_.keypadFrame()->setEnabled(true);
-    s.CampoIns = campo;
+    frame_.problemBeingTyped();
+    state_.CampoIns = campo;
 }
 
 // The backspace key run on the entry that got too long. The box is named by the caller
@@ -78,25 +64,23 @@ void PupilEntryScreen::trimOverlong(int campo) {
 }
 
 QLineEdit *PupilEntryScreen::keypadTarget() const {
-    const SharedState &s = frame_.context().state;
-    if (s.Modo == SharedState::kModoEntering)
-        return s.CampoIns >= 1 && s.CampoIns <= 4 ? entry_->box(s.CampoIns) : nullptr;
+    const int campo = state_.CampoIns;
+    if (state_.Modo == EntryPhase::Entering)
+        return campo >= 1 && campo <= 4 ? entry_->box(campo) : nullptr;
     return procedure_.workTarget();
 }
 
-void PupilEntryScreen::start() {
-    SharedState &s = frame_.context().state;
-    procedure_.AzzeraSchermo();
+bool PupilEntryScreen::takeProblem(const Procedure &procedure) {
     entry_->showAllHands();
     const EnteredProblem p = entry_->readEntries(false);
-    if (!procedure_.admits(p))
-        return; // the entries stay as typed, to be corrected
-    frame_.okButton()->setEnabled(true);
-    s.Modo = SharedState::kModoSolving;
+    if (p.verdict != StartVerdict::Accepted || !procedure.accepts(p.num1, p.den1, p.num2, p.den2))
+        return false; // the entries stay as typed, to be corrected
+    state_.Modo = EntryPhase::Solving;
+    SharedState &s = frame_.context().state;
     s.Num1 = p.num1;
     s.Den1 = p.den1;
     s.Num2 = p.num2;
     s.Den2 = p.den2;
     entry_->clearEntries();
-    procedure_.startWithOperands();
+    return true;
 }

@@ -11,31 +11,48 @@ class PupilEntryFrame;
 class QLineEdit;
 enum class EntrySign;
 
+// What Modo holds inside a pupil-entry screen: what the pupil is doing there, with the
+// specification's codes. (On the start menu Modo is a ProblemSource, shared_state.h.)
+enum class EntryPhase : int {
+    Entering = 1, // typing the problem into the entry frame
+    Solving = 2,  // working the problem in the step boxes
+};
+
 // Turns an exercise frame into a pupil-entry screen: the entry frame sits where the
 // random screens have their ranges, the keypad types into the selected entry box while
-// Modo is 1 (entering) and into the current step box while it is 2 (solving), and
-// "Avvio" refuses an incomplete or unusable problem with the wrong-answer cue alone.
-// Which problems the screen's operation admits, and how it starts one, is the procedure's.
+// the pupil is entering a problem and into the current step box while solving it, and
+// "Avvio" refuses an incomplete or unusable problem. Which problems the screen's operation
+// accepts, and what it plays when it refuses one, is the operation's.
 class PupilEntryScreen : public SourcePanel {
     Q_OBJECT
   public:
-    // Finishes the screen's load: the keypad on for the first numerator, OK off.
+    // The screen's phase and selected entry box, under the specification's names.
+    struct Phase {
+        EntryPhase Modo = EntryPhase::Entering;
+        // The entry box the keypad feeds while entering (1 txtInsNum1, 2 txtInsDen1,
+        // 3 txtInsNum2, 4 txtInsDen2); 1 at load, then the box last clicked.
+        int CampoIns = 1;
+    };
+
     PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure);
 
     PupilEntryFrame *entryFrame() const { return entry_; }
+    const Phase &phase() const { return state_; }
 
-    // Checks the entries and starts the problem they make.
-    void start() override;
+    // The working area emptied, the pupil entering the first numerator: the keypad on for
+    // it, "OK" off.
+    void load() override;
+    // Reads the entries; a problem the operation accepts becomes Num1..Den2, the entries are
+    // emptied and the pupil is solving.
+    bool takeProblem(const Procedure &procedure) override;
     QLineEdit *keypadTarget() const override;
-    // Gives the start menu its mode back, whatever phase the screen was left in.
-    void leaving() override;
 
   private:
-    void load();
     void select(int campo);
     void trimOverlong(int campo);
 
     ExerciseFrame &frame_;
     Procedure &procedure_;
     PupilEntryFrame *entry_ = nullptr;
+    Phase state_;
 };

@@ -7,7 +7,6 @@
 #include "exercise_frame.h"
 #include "exercise_layout.h"
 #include "fonts.h"
-#include "keypad.h"
 #include "procedure.h"
 #include "random_source.h"
 
@@ -66,20 +65,22 @@ int drawInRange(int low, int high, double r) {
     return v > high ? high : v; // r is below 1, so only rounding could reach high + 1
 }
 
-void Casuali(SharedState &state, RandomSource &random) {
+DrawnFraction Casuali(const SharedState &state, RandomSource &random) {
     random.reseed();
-    state.NumCasuale = drawInRange(state.NumMin, state.NumMax, random.next());
-    state.DenCasuale = drawInRange(state.DenMin, state.DenMax, random.next());
+    DrawnFraction f;
+    f.NumCasuale = drawInRange(state.NumMin, state.NumMax, random.next());
+    f.DenCasuale = drawInRange(state.DenMin, state.DenMax, random.next());
+    return f;
 }
 
 void drawFraction(SharedState &state, RandomSource &random, int which) {
-    Casuali(state, random);
-    (which == 1 ? state.Num1 : state.Num2) = state.NumCasuale;
-    (which == 1 ? state.Den1 : state.Den2) = state.DenCasuale;
+    const DrawnFraction f = Casuali(state, random);
+    (which == 1 ? state.Num1 : state.Num2) = f.NumCasuale;
+    (which == 1 ? state.Den1 : state.Den2) = f.DenCasuale;
 }
 
 RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure)
-    : SourcePanel(&frame), ctx_(frame.context()), procedure_(procedure) {
+    : SourcePanel(&frame), frame_(frame), ctx_(frame.context()), procedure_(procedure) {
     QWidget *screen = &frame;
     auto *numFrame =
         makeFrame(screen, "Frame2", QStringLiteral("Numeratore"), layout::ranges::kNumeratore);
@@ -101,12 +102,19 @@ RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure)
         const int max = kDenRanges[k].max;
         connect(den_[k], &QAbstractButton::clicked, this, [this, max] { picked(false, max); });
     }
-    selectDefaults();
-    frame.keypadFrame()->setEnabled(false);
 }
 
-void RangeOptions::start() {
-    procedure_.startRandom();
+void RangeOptions::load() {
+    selectDefaults();
+}
+
+bool RangeOptions::takeProblem(const Procedure &procedure) {
+    SharedState &s = ctx_.state;
+    do {
+        drawFraction(s, *ctx_.random, 1);
+        drawFraction(s, *ctx_.random, 2);
+    } while (!procedure.accepts(s.Num1, s.Den1, s.Num2, s.Den2));
+    return true;
 }
 
 QLineEdit *RangeOptions::keypadTarget() const {
@@ -115,7 +123,7 @@ QLineEdit *RangeOptions::keypadTarget() const {
 
 void RangeOptions::picked(bool numerator, int max) {
     ctx_.suona(CueClick);
-    procedure_.clearProblem();
+    frame_.AzzeraSchermo();
     if (numerator) {
         ctx_.state.NumMin = 1;
         ctx_.state.NumMax = max;

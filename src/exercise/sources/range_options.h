@@ -12,9 +12,15 @@ class Procedure;
 class RandomSource;
 class QRadioButton;
 
-// Draws one fraction into NumCasuale and DenCasuale, numerator first, each uniform within
-// the shared bounds. The generator is reseeded before the draw; the bounds are inclusive.
-void Casuali(SharedState &state, RandomSource &random);
+// One fraction as Casuali draws it.
+struct DrawnFraction {
+    int NumCasuale = 0;
+    int DenCasuale = 0;
+};
+
+// Draws one fraction, numerator first, each uniform within the shared bounds, and returns
+// it. The generator is reseeded before the draw; the bounds are inclusive.
+DrawnFraction Casuali(const SharedState &state, RandomSource &random);
 
 // Casuali taken as the first (1) or the second (2) fraction of the problem: Num1/Den1 or
 // Num2/Den2.
@@ -31,13 +37,15 @@ int drawInRange(int low, int high, double r);
 class RangeOptions : public SourcePanel {
     Q_OBJECT
   public:
-    // Finishes the screen's load: "fino a 25" in both frames, the keypad off until "Avvio".
     RangeOptions(ExerciseFrame &frame, Procedure &procedure);
 
-    void start() override;
+    // "fino a 25" in both frames, as two clicks would select it; the keypad stays off until
+    // "Avvio".
+    void load() override;
+    // Both fractions drawn, again until the operation accepts them.
+    bool takeProblem(const Procedure &procedure) override;
     // Always the working area's box.
     QLineEdit *keypadTarget() const override;
-    void leaving() override {}
 
     QRadioButton *optNum(int k) const { return num_[k - 1]; }
     QRadioButton *optDen(int k) const { return den_[k - 1]; }
@@ -47,6 +55,7 @@ class RangeOptions : public SourcePanel {
     void selectDefaults();
     void picked(bool numerator, int max);
 
+    ExerciseFrame &frame_;
     AppContext &ctx_;
     Procedure &procedure_;
     QRadioButton *num_[5] = {};
