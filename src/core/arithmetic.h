@@ -3,8 +3,8 @@
 
 #pragma once
 
-// The integer routines of the shared core. The specification has CalcolaMCD and CalcolaMcm
-// leave their results in the shared variables MCD and mcm, read by the caller's next line;
+// The integer routines of the shared core. CalcolaMCD and CalcolaMcm once left their
+// results in the shared variables MCD and mcm, read by the caller's next line;
 // here they return them, under those names, and keep nothing between calls.
 
 // Greatest common divisor of a and b, returned (MCD). The arguments are the loop's working

@@ -72,6 +72,8 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     for (const ScreenRow &r : kScreens)
         if (r.op == op && r.source == source)
             row = &r;
+    // The table has a row for every operation and source the start menu can ask for.
+    Q_ASSERT(row);
     // At most one exercise screen at a time.
     delete openScreen;
 

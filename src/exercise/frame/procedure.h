@@ -9,7 +9,7 @@ class QLineEdit;
 class QWidget;
 
 // How an exercise starts: a new problem ("Avvio"), or the same one again, unscored
-// ("Ripeti"). A repeat is the specification's RipetizioneInCorso: it takes no problem and
+// ("Ripeti"). A repeat is what the flag RipetizioneInCorso marked: it takes no problem and
 // adds nothing to Avviate.
 enum class ExerciseStart { New, Repeat };
 

@@ -16,7 +16,7 @@
 class DivisionProcedure : public ProductProcedure {
     Q_OBJECT
   public:
-    // The rewrite of the division on screen, under the specification's names.
+    // The rewrite of the division on screen, under the names the rewrite's steps use.
     struct Rewrite {
         // True while the pupil rewrites the division as a product by the reciprocal, false
         // from the moment the fourth rewrite box is right.

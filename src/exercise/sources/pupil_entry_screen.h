@@ -12,7 +12,7 @@ class QLineEdit;
 enum class EntrySign;
 
 // What Modo holds inside a pupil-entry screen: what the pupil is doing there, with the
-// specification's codes. (On the start menu Modo is a ProblemSource, shared_state.h.)
+// codes Modo has always had there. (On the start menu Modo is a ProblemSource, shared_state.h.)
 enum class EntryPhase : int {
     Entering = 1, // typing the problem into the entry frame
     Solving = 2,  // working the problem in the step boxes
@@ -26,7 +26,7 @@ enum class EntryPhase : int {
 class PupilEntryScreen : public SourcePanel {
     Q_OBJECT
   public:
-    // The screen's phase and selected entry box, under the specification's names.
+    // The screen's phase and selected entry box, under their Italian names.
     struct Phase {
         EntryPhase Modo = EntryPhase::Entering;
         // The entry box the keypad feeds while entering (1 txtInsNum1, 2 txtInsDen1,
