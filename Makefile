@@ -55,10 +55,10 @@ tsan: deps
 	@tools/install-deps.sh pulseaudio pulseaudio-utils
 	@test -f $(TSAN_BUILD)/CMakeCache.txt || cmake -S . -B $(TSAN_BUILD) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVELLE_TSAN=ON -DQUIVELLE_BENCH=OFF
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target quivelle_speakers test_sound test_real_sound
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target quivelle_speakers test_speaker_module test_real_sound
 	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  TSAN_OPTIONS="suppressions=$(CURDIR)/tests/speakers/tsan.supp second_deadlock_stack=1" \
-	  ctest --output-on-failure -j $(JOBS) -R '^test_(sound|real_sound)$$'
+	  ctest --output-on-failure -j $(JOBS) -R '^test_(speaker_module|real_sound)$$'
 
 # A random pupil for a million actions in the Release build: prints its seed, the actions
 # per second and the slowest actions. SEED=n replays a run.

@@ -23,6 +23,7 @@
 #include "run_in_event_loop.h"
 #include "seeded_random.h"
 #include "shared_state.h"
+#include "speaker_module.h"
 #include "start_menu.h"
 #include "wav_clip.h"
 

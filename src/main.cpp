@@ -13,6 +13,7 @@
 #include "windows_speakers.h"
 using ProgramSpeakers = WindowsSpeakers;
 #else
+#include "speaker_module.h"
 using ProgramSpeakers = SpeakerPlayer;
 #endif
 

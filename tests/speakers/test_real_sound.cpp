@@ -5,7 +5,7 @@
 // monitor parec records, so the test hears what a pupil would hear. Skipped where the
 // server's packages are missing, unless QUIVELLE_REQUIRE_DESKTOP_TESTS is set (as in CI).
 #include "private_sound_server.h"
-#include "sound.h"
+#include "speaker_module.h"
 #include "wav_clip.h"
 
 #include <QElapsedTimer>
