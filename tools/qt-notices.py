@@ -43,7 +43,7 @@ def main():
         folder = str(path.parent.relative_to(source))
         if not used(folder):
             continue
-        for item in as_list(json.loads(path.read_text())):
+        for item in as_list(json.loads(path.read_text(), strict=False)):
             licence_files = []
             for name in as_list(item.get("LicenseFile")) + as_list(item.get("LicenseFiles")):
                 for part in str(name).split():
