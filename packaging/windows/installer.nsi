@@ -6,13 +6,13 @@
 ; uninstaller Windows lists among the installed programs. /S installs (and, given to the
 ; uninstaller, removes) silently, for a room of school computers.
 
-Unicode true
+; A 64-bit installer, like the program: it runs where the program can.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "WinVer.nsh"
-!include "x64.nsh"
 
 !define NAME "Operazioni con le quivelle"
 !define PUBLISHER "quivelle team"
@@ -42,19 +42,16 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "2026 ${PUBLISHER}, GPL-3.0-or-later
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Italian"
 
-; The program is 64-bit and Qt 6 needs Windows 10.
+; Qt 6 needs Windows 10.
 Function .onInit
-  ${IfNot} ${RunningX64}
-  ${OrIfNot} ${AtLeastWin10}
+  ${IfNot} ${AtLeastWin10}
     MessageBox MB_ICONSTOP|MB_OK "${NAME} richiede Windows 10 o successivo, a 64 bit." /SD IDOK
     Abort
   ${EndIf}
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
-  SetRegView 64
   SetShellVarContext all
 FunctionEnd
 
@@ -100,4 +97,10 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  ; The uninstaller runs from a copy of itself in the Temp folder, which Windows deletes at
+  ; the next restart; the copy first and then its folder, or the folder would stay behind.
+  ${If} "$EXEDIR" != "$INSTDIR"
+    Delete /REBOOTOK "$EXEPATH"
+    RMDir /REBOOTOK "$EXEDIR"
+  ${EndIf}
 SectionEnd
