@@ -18,8 +18,8 @@ if(NOT EXISTS ${_qt_notices}/THIRD-PARTY-NOTICES.txt)
   message(FATAL_ERROR "No notices of Qt's third-party code in ${_qt_notices}: build Qt with tools/build-windows-qt")
 endif()
 # The C++ runtime and the threads library of mingw-w64 are linked in too.
-set(_runtime_notices /usr/share/doc/mingw-w64-common/copyright
-                     /usr/share/doc/gcc-mingw-w64-base/copyright)
+set(_mingw_notice /usr/share/doc/mingw-w64-common/copyright)
+set(_gcc_notice /usr/share/doc/gcc-mingw-w64-base/copyright)
 
 add_custom_command(OUTPUT ${_setup}
   COMMAND ${QUIVELLE_MAKENSIS} -V2 -NOCD
@@ -29,11 +29,11 @@ add_custom_command(OUTPUT ${_setup}
     -DLICENCE=${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
     -DFONT_LICENCES=${PROJECT_SOURCE_DIR}/assets/fonts
     -DQT_NOTICES=${_qt_notices}
-    -DMINGW_NOTICE=/usr/share/doc/mingw-w64-common/copyright
-    -DGCC_NOTICE=/usr/share/doc/gcc-mingw-w64-base/copyright
+    -DMINGW_NOTICE=${_mingw_notice}
+    -DGCC_NOTICE=${_gcc_notice}
     -DOUTFILE=${_setup}
     ${_nsi}
-  DEPENDS quivelle ${_nsi} ${QUIVELLE_ICO} ${_runtime_notices}
+  DEPENDS quivelle ${_nsi} ${QUIVELLE_ICO} ${_mingw_notice} ${_gcc_notice}
   COMMENT "Building the installer quivelle-${PROJECT_VERSION}-setup.exe"
   VERBATIM)
 add_custom_target(installer ALL DEPENDS ${_setup})
