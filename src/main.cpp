@@ -4,7 +4,9 @@
 #include "app_context.h"
 #include "command_line.h"
 #include "console_text.h"
+#include "program_window.h"
 #include "random_source.h"
+#include "single_instance.h"
 #include "start_menu.h"
 
 #include <QApplication>
@@ -45,7 +47,10 @@ int main(int argc, char *argv[]) {
         printForUser(line.text, line.action == CommandLine::Action::Wrong);
         return line.exitStatus();
     }
-    applyScale(line); // before Qt reads its scale
+    // A second start hands over to the copy that runs, before it touches the desktop.
+    SessionClaim claim(SessionClaim::programName());
+    if (!claim.first())
+        return 0;
 #ifdef Q_OS_LINUX
     preferX11WhereOffered(); // before Qt picks its platform
 #endif
@@ -58,6 +63,7 @@ int main(int argc, char *argv[]) {
     AppContext ctx;
     ctx.sound = &speakers;
     ctx.random = &random;
-    openStartMenu(ctx);
+    openStartMenu(ctx, line.bigScreen);
+    claim.onLaterStart(bringProgramToFront);
     return app.exec();
 }

@@ -6,7 +6,7 @@
 # only for those that are missing. Uses sudo when not run as root.
 set -euo pipefail
 
-packages=(build-essential cmake pkgconf qt6-base-dev libpulse-dev libfontconfig-dev
+packages=(build-essential cmake pkgconf qt6-base-dev qt6-base-private-dev libpulse-dev libfontconfig-dev
           qt6-qpa-plugins python3 "$@")
 
 missing=()

@@ -4,9 +4,10 @@
 #include "program_window.h"
 
 #include "logging.h"
+#include "screen_fit.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
@@ -28,8 +29,10 @@ void reportAboveUnsupported(const QWidget *window) {
            qPrintable(window->objectName()));
 }
 
-QRect availableArea() {
-    const QScreen *screen = QGuiApplication::primaryScreen();
+// The program window that had the keyboard last: the one a second start brings back.
+QPointer<ProgramWindow> activeLast;
+
+QRect availableArea(const QScreen *screen) {
     return screen ? screen->availableGeometry() : QRect();
 }
 
@@ -60,18 +63,24 @@ void ProgramWindow::setClientSize(int width, int height) {
     setFixedSize(width, height);
 }
 
-void ProgramWindow::showAndActivate() {
-    if (!placed_) {
-        // Every screen opens in the middle of the screen, so each exercise screen takes
-        // the start menu's place and the information window sits over the menu.
-        placed_ = true;
-        awaitingFrame_ = true;
-        const QRect area = availableArea();
-        if (area.isValid()) {
-            placedAt_ = framePosition(size().grownBy(frameSeenLast), area);
-            move(placedAt_);
-        }
+void ProgramWindow::placeOn(QScreen *screen) {
+    placed_ = true;
+    placedOn_ = screen;
+    awaitingFrame_ = true;
+    const QRect area = availableArea(screen);
+    if (area.isValid()) {
+        placedAt_ = framePosition(size().grownBy(frameSeenLast), area);
+        move(placedAt_);
     }
+}
+
+void ProgramWindow::showAndActivate(const QWidget *opener) {
+    // Every screen opens in the middle of its screen, so each exercise screen takes the
+    // start menu's place and the information window sits over the menu; a teacher who
+    // moved the program to the whiteboard finds every later window there.
+    QScreen *screen = opener ? opener->screen() : screenUnderPointer();
+    if (!placed_ || (opener && screen != this->screen()))
+        placeOn(screen);
     show();
     raise();
     // Without a window manager a new window gets the keyboard only when asked.
@@ -89,8 +98,10 @@ void ProgramWindow::showAndActivate() {
 
 void ProgramWindow::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         activatedSinceShown_ = true;
+        activeLast = this;
+    }
 }
 
 void ProgramWindow::moveEvent(QMoveEvent *event) {
@@ -107,7 +118,7 @@ void ProgramWindow::moveEvent(QMoveEvent *event) {
     awaitingFrame_ = false;
     const bool guessedWrong = margins != frameSeenLast;
     frameSeenLast = margins;
-    const QRect area = availableArea();
+    const QRect area = availableArea(placedOn_ ? placedOn_.data() : screen());
     if (!area.isValid())
         return;
     // Moved once: a window put where it asked, but placed by a frame guessed wrong (the
@@ -121,6 +132,21 @@ void ProgramWindow::moveEvent(QMoveEvent *event) {
 
 void ProgramWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
+}
+
+void bringProgramToFront() {
+    ProgramWindow *target = activeLast && activeLast->isVisible() ? activeLast.data() : nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *window = qobject_cast<ProgramWindow *>(w);
+        if (!target && window && window->isVisible())
+            target = window;
+    }
+    if (!target)
+        return;
+    if (target->isMinimized())
+        target->showNormal();
+    target->raise();
+    target->activateWindow();
 }
 
 void InPrimoPiano(QWidget *window) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 // Every window of the program: kept above other windows, with no close button, and deaf
@@ -16,11 +18,13 @@ class ProgramWindow : public QWidget {
     // Gives the client area its fixed size in device-independent pixels.
     void setClientSize(int width, int height);
 
-    // Shows the window above the others and gives it the keyboard. The first time, its
-    // frame goes in the middle of the screen's available area, wholly inside it when it
-    // fits, and with its title bar on the screen when it does not (a program enlarged for
-    // a whiteboard on a small screen).
-    void showAndActivate();
+    // Shows the window above the others and gives it the keyboard, on the screen of the
+    // window that opened it (opener), or, for the first window, on the screen under the
+    // mouse pointer. The first time, and whenever the opener is on another screen, its
+    // frame goes in the middle of that screen's available area, wholly inside it when it
+    // fits, and with its title bar on the screen when it does not (a window too large for
+    // a small screen). Shown again from the same screen, it stays where it was left.
+    void showAndActivate(const QWidget *opener = nullptr);
 
   protected:
     void closeEvent(QCloseEvent *event) override;
@@ -28,11 +32,19 @@ class ProgramWindow : public QWidget {
     void changeEvent(QEvent *event) override;
 
   private:
+    void placeOn(QScreen *screen);
+
     bool placed_ = false;
+    // The screen the window was placed on, whose area its frame is then checked against.
+    QPointer<QScreen> placedOn_;
     bool awaitingFrame_ = false;
     QPoint placedAt_;
     bool activatedSinceShown_ = false;
 };
+
+// Brings the program's open window to the front and gives it the keyboard, as far as the
+// desktop allows: a second start of the program asks for it.
+void bringProgramToFront();
 
 // Keeps window above all others without moving, resizing or activating it.
 void InPrimoPiano(QWidget *window);

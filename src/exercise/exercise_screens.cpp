@@ -92,6 +92,6 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     frame->load();
 
     openScreen = frame;
-    frame->showAndActivate();
+    frame->showAndActivate(startMenu);
     return frame;
 }

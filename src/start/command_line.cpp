@@ -13,7 +13,8 @@ QString usage() {
         "Usage: quivelle [OPTION]\n"
         "Operazioni con le quivelle: guided exercises on the four operations with fractions.\n"
         "\n"
-        "  --schermo-grande  draw every window at twice the size (whiteboards, projectors)\n"
+        "  --schermo-grande  draw every window as large as the screen holds, up to twice\n"
+        "                    the size (whiteboards, projectors)\n"
         "  -h, --help        print this help and exit\n"
         "  -v, --version     print the version and exit\n");
 }
@@ -49,9 +50,4 @@ CommandLine readCommandLine(const QStringList &arguments) {
                         .arg(QUIVELLE_VERSION_MINOR);
     }
     return line;
-}
-
-void applyScale(const CommandLine &line) {
-    if (line.bigScreen)
-        qputenv("QT_SCALE_FACTOR", "2");
 }

@@ -7,11 +7,12 @@
 #include <QStringList>
 
 // What the program's command line asks for. It is read before the application exists,
-// so that the big-screen option can still set the scale Qt reads at its start.
+// so that a line that only prints never connects to the desktop.
 struct CommandLine {
     enum class Action { Run, ShowHelp, ShowVersion, Wrong };
     Action action = Action::Run;
-    // Draw every window at twice the size (whiteboards, projectors).
+    // Draw every window as large as the screen holds, up to twice the size (whiteboards,
+    // projectors).
     bool bigScreen = false;
     // What to print for every action but Run: the usage, the version, or what was wrong
     // followed by the usage.
@@ -23,7 +24,3 @@ struct CommandLine {
 // Reads arguments (the program's name first). Qt's own options are not taken: nothing on
 // the command line may change how the screens look or behave, but for their size.
 CommandLine readCommandLine(const QStringList &arguments);
-
-// Starts the program at twice the size when the command line asks for it, before the
-// application exists.
-void applyScale(const CommandLine &line);

@@ -5,6 +5,7 @@
 
 #include "app_context.h"
 #include "dune_picture.h"
+#include "exercise_layout.h"
 #include "exercise_screens.h"
 #include "exposure_report.h"
 #include "fonts.h"
@@ -12,6 +13,7 @@
 #include "info_window.h"
 #include "picture_button.h"
 #include "program_icon.h"
+#include "screen_fit.h"
 #include "speaker_check.h"
 #include "start_layout.h"
 #include "widget_factory.h"
@@ -64,7 +66,13 @@ HandPicture *makeHand(QWidget *parent, const char *name) {
 
 } // namespace
 
-QWidget *openStartMenu(AppContext &ctx) {
+QSize largestClientArea() {
+    return startLayout::client.expandedTo(infoLayout::client).expandedTo(layout::kClient);
+}
+
+QWidget *openStartMenu(AppContext &ctx, bool largeScreen) {
+    if (largeScreen)
+        enlargeWindowsToFit(screenUnderPointer(), largestClientArea());
     loadComicFonts();
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quivelle"));
@@ -230,7 +238,7 @@ void StartMenu::cmdInfo_Click() {
     if (InfoWindow *old = infoWindow())
         old->dismiss();
     info_ = new InfoWindow(ctx_, this);
-    info_->showAndActivate();
+    info_->showAndActivate(this);
 }
 
 void StartMenu::cmdEsci_Click() {

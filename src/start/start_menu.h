@@ -19,9 +19,14 @@ class QTimer;
 class SpeakerCheck;
 enum class Operation;
 
-// Loads the start menu, the program's first screen and hub, and shows it. The menu lives
-// until the program ends; ctx must outlive it.
-QWidget *openStartMenu(AppContext &ctx);
+// Loads the start menu, the program's first screen and hub, and shows it on the screen
+// under the mouse pointer. The menu lives until the program ends; ctx must outlive it.
+// With largeScreen (whiteboards, projectors) every window of the program is drawn as large
+// as that screen holds, up to twice the size; it must then be the program's first window.
+QWidget *openStartMenu(AppContext &ctx, bool largeScreen = false);
+
+// The client area every window of the program fits in.
+QSize largestClientArea();
 
 // The start menu: the pupil picks where the fractions come from, then an operation.
 class StartMenu : public ProgramWindow {

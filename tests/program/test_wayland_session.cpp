@@ -5,6 +5,8 @@
 // weston compositor (headless, so no display is needed) offering an X server through
 // XWayland. Skipped where weston, XWayland, Qt's Wayland platform or xwininfo are missing,
 // unless QUIVELLE_REQUIRE_DESKTOP_TESTS is set (as in CI).
+#include "desktop_children.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -33,15 +35,6 @@ QString missingPart() {
     return {};
 }
 
-// A display number with no X server behind it.
-QString unusedDisplay() {
-    for (int n = 240;; ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
-            !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            return QStringLiteral(":%1").arg(n);
-    }
-}
-
 // The folder of the X servers' sockets. A desktop makes it at boot (systemd-tmpfiles); a
 // machine that never ran an X server lacks it, and XWayland then cannot open its socket.
 bool makeX11SocketFolder() {
@@ -51,43 +44,6 @@ bool makeX11SocketFolder() {
     return ::mkdir(folder, 01777) == 0 && ::chmod(folder, 01777) == 0;
 }
 
-std::unique_ptr<QProcess> startChild(const QString &program, const QStringList &args,
-                                     const QProcessEnvironment &env) {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::MergedChannels);
-    // Ends with the test, even when a failed test aborts it.
-    process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    process->start(program, args);
-    return process;
-}
-
-// Reads process's output into log until pattern matches it, with ready(match) also true,
-// for up to 20 seconds: the first capture, or an empty text when the process ended or the
-// time ran out.
-template <typename Ready>
-QString waitForOutput(QProcess &process, const QRegularExpression &pattern, QByteArray &log,
-                      Ready ready) {
-    QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired() && process.state() != QProcess::NotRunning) {
-        process.waitForReadyRead(100);
-        log += process.readAll();
-        const auto match = pattern.match(QString::fromLocal8Bit(log));
-        if (match.hasMatch() && ready())
-            return match.captured(1);
-    }
-    return {};
-}
-
-void stopChild(QProcess *process) {
-    if (!process || process->state() == QProcess::NotRunning)
-        return;
-    process->terminate();
-    if (!process->waitForFinished(5000)) {
-        process->kill();
-        process->waitForFinished(2000);
-    }
-}
 } // namespace
 
 class TestWaylandSession : public QObject {

@@ -50,15 +50,6 @@ class TestCommandLine : public QObject {
         QVERIFY2(line.text.contains(textHas), qPrintable(line.text));
         QCOMPARE(line.text.isEmpty(), line.action == CommandLine::Action::Run);
     }
-
-    void bigScreenDoublesTheScaleQtReadsAtItsStart() {
-        qunsetenv("QT_SCALE_FACTOR");
-        applyScale(readCommandLine({QStringLiteral("quivelle")}));
-        QVERIFY(!qEnvironmentVariableIsSet("QT_SCALE_FACTOR"));
-        applyScale(
-            readCommandLine({QStringLiteral("quivelle"), QStringLiteral("--schermo-grande")}));
-        QCOMPARE(qgetenv("QT_SCALE_FACTOR"), QByteArray("2"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCommandLine)

@@ -294,7 +294,10 @@ bool ExerciseFrame::eventFilter(QObject *watched, QEvent *event) {
 
 void ExerciseFrame::leave() {
     ctx_.suona(CueClick);
-    if (startMenu_) {
+    if (auto *menu = qobject_cast<ProgramWindow *>(startMenu_)) {
+        // Back on the screen this window was on.
+        menu->showAndActivate(this);
+    } else if (startMenu_) {
         startMenu_->show();
         // Without a window manager a shown window gets the keyboard only when asked.
         startMenu_->activateWindow();

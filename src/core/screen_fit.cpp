@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "screen_fit.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QtGui/private/qhighdpiscaling_p.h>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double kSteps = 20; // factors go in steps of 0.05
+constexpr double kLargest = 2;
+} // namespace
+
+double largeScreenFactor(QSize available, QSize client, QMargins frame) {
+    if (client.isEmpty() || available.isEmpty())
+        return 1;
+    const double across = double(available.width() - frame.left() - frame.right()) / client.width();
+    const double down = double(available.height() - frame.top() - frame.bottom()) / client.height();
+    // Rounded down, so that a window never outgrows the area by a pixel of rounding.
+    const double fit = std::floor(std::min(across, down) * kSteps + 1e-9) / kSteps;
+    return std::clamp(fit, 1.0, kLargest);
+}
+
+QScreen *screenUnderPointer() {
+    if (QScreen *under = QGuiApplication::screenAt(QCursor::pos()))
+        return under;
+    return QGuiApplication::primaryScreen();
+}
+
+double enlargeWindowsToFit(const QScreen *screen, QSize largestClient) {
+    if (!screen)
+        return 1;
+    // The area in Qt's device-independent pixels, the desktop's scaling already applied:
+    // at 150 % a 1920 x 1080 screen is 1280 x 720 of them. The frame is drawn by the
+    // desktop at its own scaling, so it does not grow with the program's factor.
+    const double factor = largeScreenFactor(screen->availableGeometry().size(), largestClient);
+    // Qt reads QT_SCALE_FACTOR only as the application starts, before the screens are
+    // known; its own scaling takes a factor later, as long as no window exists yet.
+    QHighDpiScaling::setGlobalFactor(factor);
+    return factor;
+}

@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 quivelle team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// One copy of the program per user session: pupils double-click twice, and two copies
+// kept above the other windows would lie exactly on top of each other. The first copy
+// claims the session for as long as it runs; a later start finds the claim, asks the
+// running copy to come to the front and ends. The claim goes with the process that holds
+// it, however it ends, so a copy that crashed never stops the next start.
+//
+// Each platform has its own (single_instance_<platform>.cpp): on Linux a lock and a socket
+// in the user's runtime folder, on Windows a mutex in the session's Local\ namespace, which
+// the installer also looks for.
+class SessionClaim {
+  public:
+    // The name of the program's claim (Windows: Local\<name>).
+    static QString programName();
+
+    // Claims the session for this process under name; place is where the claim lives
+    // (Linux: a folder, by default the user's runtime folder; Windows: unused). Works
+    // before the application exists. Where the platform offers no place for a claim, the
+    // copy runs as if it were the first.
+    SessionClaim(const QString &name, const QString &place = {});
+    ~SessionClaim();
+    SessionClaim(const SessionClaim &) = delete;
+    SessionClaim &operator=(const SessionClaim &) = delete;
+
+    // Whether this copy holds the claim. When it does not, the running copy has been asked
+    // to come to the front.
+    bool first() const { return first_; }
+
+    // In the copy that holds the claim, once the application exists: calls toFront
+    // whenever a later start asks for it.
+    void onLaterStart(std::function<void()> toFront);
+
+  private:
+    struct Platform;
+    std::unique_ptr<Platform> platform_;
+    bool first_ = true;
+};
