@@ -1,13 +1,19 @@
 # SPDX-FileCopyrightText: 2026 quivelle team
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The Windows program: its icon and version built into the .exe, and its installer,
+# The Windows program: its icon, manifest and version built into the .exe, and its installer,
 # build-windows/quivelle-<version>-setup.exe (NSIS), with the licences of everything
 # linked into the program. Included from the top-level CMakeLists.
 
 set(QUIVELLE_ICO ${CMAKE_CURRENT_LIST_DIR}/quivelle.ico)
+set(QUIVELLE_MANIFEST ${PROJECT_BINARY_DIR}/quivelle.manifest)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/quivelle.manifest.in ${QUIVELLE_MANIFEST} @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/quivelle.rc.in ${PROJECT_BINARY_DIR}/quivelle.rc @ONLY)
 target_sources(quivelle PRIVATE ${PROJECT_BINARY_DIR}/quivelle.rc)
+# The resource compiler's dependencies are not scanned: a changed manifest or icon is
+# named here.
+set_source_files_properties(${PROJECT_BINARY_DIR}/quivelle.rc PROPERTIES
+  OBJECT_DEPENDS "${QUIVELLE_MANIFEST};${QUIVELLE_ICO}")
 
 find_program(QUIVELLE_MAKENSIS makensis REQUIRED)
 set(_setup ${PROJECT_BINARY_DIR}/quivelle-${PROJECT_VERSION}-setup.exe)
