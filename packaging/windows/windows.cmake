@@ -15,6 +15,10 @@ target_sources(quivelle PRIVATE ${PROJECT_BINARY_DIR}/quivelle.rc)
 set_source_files_properties(${PROJECT_BINARY_DIR}/quivelle.rc PROPERTIES
   OBJECT_DEPENDS "${QUIVELLE_MANIFEST};${QUIVELLE_ICO}")
 
+# The MSI package's upgrade code, the same for every version; the NSIS installer looks for
+# a package of it.
+set(QUIVELLE_MSI_UPGRADE_CODE 285816A6-72E0-409C-999D-2812BB4AB7E1)
+
 find_program(QUIVELLE_MAKENSIS makensis REQUIRED)
 set(_setup ${PROJECT_BINARY_DIR}/quivelle-${PROJECT_VERSION}-setup.exe)
 set(_nsi ${CMAKE_CURRENT_LIST_DIR}/installer.nsi)
@@ -37,6 +41,7 @@ add_custom_command(OUTPUT ${_setup}
     -DQT_NOTICES=${_qt_notices}
     -DMINGW_NOTICE=${_mingw_notice}
     -DGCC_NOTICE=${_gcc_notice}
+    -DMSI_UPGRADE_CODE=${QUIVELLE_MSI_UPGRADE_CODE}
     -DOUTFILE=${_setup}
     ${_nsi}
   DEPENDS quivelle ${_nsi} ${QUIVELLE_ICO} ${_mingw_notice} ${_gcc_notice}
