@@ -27,13 +27,13 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The program for 64-bit Windows, its tests and its installer, cross-built with mingw-w64
-# against a static Qt built once from Debian's source (tools/build-windows-qt, about half an
-# hour the first time); windows-test runs the tests under Wine, on an X display of their
-# own for those that open real Windows windows.
+# The program for 64-bit Windows, its tests, its installer (NSIS) and its MSI package (wixl),
+# cross-built with mingw-w64 against a static Qt built once from Debian's source
+# (tools/build-windows-qt, about half an hour the first time); windows-test runs the tests
+# under Wine, on an X display of their own for those that open real Windows windows.
 windows:
-	@tools/install-deps.sh ninja-build g++-mingw-w64-x86-64-posix wine wine64 nsis xz-utils \
-	  xvfb xauth
+	@tools/install-deps.sh ninja-build g++-mingw-w64-x86-64-posix wine wine64 nsis wixl msitools \
+	  xz-utils xvfb xauth
 	qt=$$(tools/build-windows-qt) && \
 	  { test -f $(WINDOWS_BUILD)/CMakeCache.txt || "$$qt/bin/qt-cmake" -S . -B $(WINDOWS_BUILD) -G Ninja \
 	      -DCMAKE_BUILD_TYPE=Release -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake; }
