@@ -4,6 +4,7 @@
 #include "app_context.h"
 #include "command_line.h"
 #include "console_text.h"
+#include "logging.h"
 #include "program_window.h"
 #include "random_source.h"
 #include "single_instance.h"
@@ -49,8 +50,10 @@ int main(int argc, char *argv[]) {
     }
     // A second start hands over to the copy that runs, before it touches the desktop.
     SessionClaim claim(SessionClaim::programName());
-    if (!claim.first())
+    if (!claim.first()) {
+        qCInfo(lcWindow, "another copy runs in this session: asked it to come to the front");
         return 0;
+    }
 #ifdef Q_OS_LINUX
     preferX11WhereOffered(); // before Qt picks its platform
 #endif
