@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTest>
@@ -157,7 +158,7 @@ class TestScreenFit : public QObject {
 };
 
 int main(int argc, char *argv[]) {
-    QTemporaryFile config;
+    QTemporaryFile config(QStringLiteral("screens-XXXXXX.json")); // in the working folder
     if (!config.open())
         qFatal("no temporary file");
     const auto screen = [](const char *name, QRect r, int dpi) {
@@ -174,7 +175,10 @@ int main(int argc, char *argv[]) {
                      .arg(screen("laptop", kLaptop, 96), screen("whiteboard", kWhiteboard, 144))
                      .toUtf8());
     config.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    // Relative, since the platform's options end at a colon, as in a Windows drive's name.
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" +
+                QFile::encodeName(QDir::current().relativeFilePath(config.fileName())));
     QApplication app(argc, argv);
     TestScreenFit test;
     return QTest::qExec(&test, argc, argv);
