@@ -3,29 +3,22 @@
 
 #pragma once
 
+#include "problem.h" // ProblemSource
+
 #include <array>
 #include <cstdint>
 
 class QString;
 
-// Where the problems of the exercise screens come from, as the start menu's mode buttons
-// choose it: the codes Modo holds on the start menu. A Modo of 0 (no enumerator) means the
-// pupil has not picked one yet. The phase of a pupil-entry screen is another enumeration,
-// EntryPhase, kept by that screen (pupil_entry_screen.h).
-enum class ProblemSource : int {
-    Pupil = 1,    // "da te": typed in by the pupil
-    Computer = 2, // "dal computer": drawn at random
-};
-
 // What the screens share and what outlives a screen, for the life of the process: the sound
-// switch, the chosen mode, the problem on screen and its current step with the answers its
+// switch, the chosen mode, the current step of the exercise on screen with the answers its
 // steps expect, the range limits of the draws and the counters of the visit. Every value
 // starts unset, which is 0 here, so "unset" and 0 compare alike; only the sound switch starts
 // on. One instance belongs to the running program; tests make their own.
 //
 // What belongs to one screen's exercise lives with that screen in src/exercise (the repeat
-// flag in the frame, the entry phase and box in the pupil-entry screen, the order of a
-// product's steps in its procedure, the division's rewrite in its procedure); what only
+// flag and the problem in the frame, the entry phase and box in the pupil-entry screen, the order
+// of a product's steps in its procedure, the division's rewrite in its procedure); what only
 // carried a result from one call to the next is now a return value or an argument under its
 // name (CalcolaMCD's MCD, CalcolaMcm's mcm and OpMcm1/OpMcm2, Casuali's NumCasuale and
 // DenCasuale, the steps' MostraSoluzione, Suona's BufferSuono).
@@ -40,14 +33,6 @@ struct SharedState {
     // Set to 1 by every screen's load, then by the procedures; read by the keypad, "OK" and
     // the focus rule.
     int Passo = 0;
-
-    // The problem Num1/Den1 op Num2/Den2 as given (a division as posed, before its rewrite),
-    // 1 to 99 each; written by every start that takes a new problem, read by the steps and
-    // by "Soluzione" and "Ripeti".
-    int Num1 = 0;
-    int Den1 = 0;
-    int Num2 = 0;
-    int Den2 = 0;
 
     // Inclusive ranges of drawn numerators and denominators (the minimum is always 1); set by
     // the range options of the random screens, 1 to 25 at each load; read by Casuali.

@@ -85,9 +85,9 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     Procedure *procedure = makeProcedure(*frame, op, pupilEntry);
     SourcePanel *panel = nullptr;
     if (pupilEntry)
-        panel = new PupilEntryScreen(*frame, signOf(op), *procedure);
+        panel = new PupilEntryScreen(*frame, op, signOf(op), *procedure);
     else
-        panel = new RangeOptions(*frame, *procedure);
+        panel = new RangeOptions(*frame, *procedure, op);
     frame->plug(*procedure, *panel);
     frame->load();
 

@@ -47,14 +47,15 @@ class ExerciseDriver {
     QString notice() const { return label(QStringLiteral("lblAvviso")); }
     QWidget *keypad() const { return screen->findChild<QWidget *>(QStringLiteral("Frame1")); }
     int passo() const { return program.ctx.state.Passo; }
+    ExerciseFrame *frame() const { return static_cast<ExerciseFrame *>(screen.data()); }
+    // The problem of the exercise on screen, as the frame keeps it.
+    const Problem &problem() const { return frame()->problem(); }
     // A division screen's rewrite: FaseReciproco, CampoDiv, Reciproco.
     const DivisionProcedure::Rewrite &rewriteState() const {
         return screen->findChild<DivisionProcedure *>()->rewrite();
     }
     // Whether the exercise on screen is a repeat (EsercizioRipetuto).
-    bool exerciseIsRepeat() const {
-        return static_cast<ExerciseFrame *>(screen.data())->exerciseIsRepeat();
-    }
+    bool exerciseIsRepeat() const { return frame()->exerciseIsRepeat(); }
     QList<int> cues() { return program.player.takeCues(); }
 
     void click(const QString &name) {

@@ -126,8 +126,8 @@ void TestBadInput::everyTextHasItsOutcomeInEveryBox() {
             QCOMPARE(cues, QList<int>{CueWrong});
             QCOMPARE(p.label(QStringLiteral("lblAvviate")), QStringLiteral(" 0"));
         } else {
-            QCOMPARE(p.state().Num1, p.box(QStringLiteral("txtNum1"))->text().toInt());
-            QVERIFY(p.state().Num1 >= 1 && p.state().Num1 <= 99);
+            QCOMPARE(p.problem().Num1, p.box(QStringLiteral("txtNum1"))->text().toInt());
+            QVERIFY(p.problem().Num1 >= 1 && p.problem().Num1 <= 99);
             QCOMPARE(p.label(QStringLiteral("lblAvviate")), QStringLiteral(" 1"));
         }
         return;

@@ -283,7 +283,7 @@ class TestPupilEntryScreen : public QObject {
         p.click("cmdAvvio");
         QCOMPARE(p.operand(1)->text(), QStringLiteral("7"));
         QCOMPARE(p.operand(3)->text(), QStringLiteral("7"));
-        QCOMPARE(p.state().Den1, 7);
+        QCOMPARE(p.problem().Den1, 7);
     }
 
     void leavingGivesTheStartMenuItsModeBack() {
@@ -344,7 +344,7 @@ class TestPupilEntryScreen : public QObject {
             QVERIFY(p.workingAreaEmpty());
             return;
         }
-        const SharedState &s = p.state();
+        const Problem &s = p.problem();
         QCOMPARE((QList<int>{s.Num1, s.Den1, s.Num2, s.Den2}), operands);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(p.operand(i)->text(), QString::number(operands[i]));
@@ -379,7 +379,7 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(p.open(Operation::Multiplication));
         p.enterProblem({"2", "3", "9", "4"});
         p.click("cmdAvvio");
-        const SharedState &s = p.state();
+        const Problem &s = p.problem();
         QCOMPARE((QList<int>{s.Num1, s.Den1, s.Num2, s.Den2}), (QList<int>{2, 3, 9, 4}));
         for (int campo = 1; campo <= 4; ++campo)
             QVERIFY(p.entry(campo)->text().isEmpty());

@@ -185,7 +185,7 @@ void TestRandomProblems::subtractionWithUnitNumeratorsKeepsDenominatorsOrdered()
     std::set<int> seen;
     for (int i = 0; i < 200; ++i) {
         d.click("cmdAvvio");
-        const SharedState &s = d.program.ctx.state;
+        const Problem &s = d.problem();
         QCOMPARE(s.Num1, 1);
         QCOMPARE(s.Num2, 1);
         QVERIFY2(s.Den1 <= s.Den2,

@@ -144,11 +144,12 @@ struct CounterWatch {
 inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s) {
     if (!okUsable(f))
         return {};
-    for (int v : {s.Num1, s.Den1, s.Num2, s.Den2})
+    const Problem &q = f.problem();
+    for (int v : {q.Num1, q.Den1, q.Num2, q.Den2})
         if (v < 1 || v > 99)
             return QStringLiteral("an operand of the problem is %1").arg(v);
     const QString problem =
-        QStringLiteral("%1/%2 , %3/%4").arg(s.Num1).arg(s.Den1).arg(s.Num2).arg(s.Den2);
+        QStringLiteral("%1/%2 , %3/%4").arg(q.Num1).arg(q.Den1).arg(q.Num2).arg(q.Den2);
     const int k = s.Passo;
     const auto differs = [&](const char *what, int got, int want) {
         return QStringLiteral("%1 of %2 at Passo %3 expects %4, the plan %5")
@@ -161,7 +162,7 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
     case ScreenOp::Add:
     case ScreenOp::Sub: {
         const AddSubPlan plan =
-            planAddSub(opOf(&f) == ScreenOp::Sub, s.Num1, s.Den1, s.Num2, s.Den2);
+            planAddSub(opOf(&f) == ScreenOp::Sub, q.Num1, q.Den1, q.Num2, q.Den2);
         if (std::find(plan.order.begin(), plan.order.begin() + plan.count, k) ==
             plan.order.begin() + plan.count)
             return QStringLiteral("step %1 is not in the plan of %2").arg(k).arg(problem);
@@ -174,8 +175,8 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
     }
     ProductPlan plan;
     if (opOf(&f) == ScreenOp::Div) {
-        const DivisionPlan division = planDivision(s.Num1, s.Den1, s.Num2, s.Den2);
-        const int given[] = {s.Num1, s.Den1, s.Num2, s.Den2};
+        const DivisionPlan division = planDivision(q.Num1, q.Den1, q.Num2, q.Den2);
+        const int given[] = {q.Num1, q.Den1, q.Num2, q.Den2};
         for (int i = 1; i <= 4; ++i) {
             const auto *box = f.findChild<QLineEdit *>(QStringLiteral("txtNumDiv(%1)").arg(i));
             if (box->text() != QString::number(given[i - 1]))
@@ -190,7 +191,7 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
                                  division.rewrite[r.CampoDiv]);
         plan = division.product;
     } else {
-        plan = planProduct(s.Num1, s.Den1, s.Num2, s.Den2);
+        plan = planProduct(q.Num1, q.Den1, q.Num2, q.Den2);
     }
     const bool asked = std::any_of(plan.steps.begin(), plan.steps.begin() + plan.count,
                                    [k](const ProductStep &st) { return st.box == k; });

@@ -189,12 +189,16 @@ void ExerciseFrame::AzzeraSchermo() {
 // changes nothing but their order, which each operation keeps.
 void ExerciseFrame::startExercise(ExerciseStart start) {
     AzzeraSchermo();
-    if (start == ExerciseStart::New && !source_->takeProblem(*procedure_)) {
-        procedure_->startRefused();
-        return;
+    if (start == ExerciseStart::New) {
+        const std::optional<Problem> taken = source_->takeProblem(*procedure_);
+        if (!taken) {
+            procedure_->startRefused();
+            return;
+        }
+        problem_ = *taken;
     }
     procedure_->startCue(start);
-    askFirstStep(procedure_->firstStep());
+    askFirstStep(procedure_->firstStep(problem_));
     if (start == ExerciseStart::New) {
         ++ctx_.state.Avviate;
         showCounters();
@@ -237,7 +241,7 @@ void ExerciseFrame::completeExercise() {
 }
 
 void ExerciseFrame::showSolution() {
-    procedure_->solution();
+    procedure_->solution(problem_);
     setNotice(notices::kFatto);
     repeat_->setEnabled(true);
     keypad_->setEnabled(false);

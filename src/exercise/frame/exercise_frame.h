@@ -31,8 +31,8 @@ class SourcePanel;
 //  - the problem source (SourcePanel: the range frames or the pupil's entry frame) sits in
 //    sourceArea(), gives the problem of a new exercise and says where the keypad types; the
 //    entry frame tells the frame when the pupil goes back to typing a problem.
-// Of the exercise on screen the frame keeps only whether it is a repeat; the rest lives in
-// AppContext::state (what every screen shares), in the two parts and in the widgets.
+// Of the exercise on screen the frame keeps its problem and whether it is a repeat; the rest
+// lives in AppContext::state (what every screen shares), in the two parts and in the widgets.
 class ExerciseFrame : public ProgramWindow {
     Q_OBJECT
   public:
@@ -117,6 +117,8 @@ class ExerciseFrame : public ProgramWindow {
     void pressEnter();
     // Whether the exercise on screen is a repeat (EsercizioRipetuto).
     bool exerciseIsRepeat() const { return EsercizioRipetuto; }
+    // The problem of the exercise on screen, or of the last one; all 0 before the first start.
+    const Problem &problem() const { return problem_; }
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -146,6 +148,9 @@ class ExerciseFrame : public ProgramWindow {
     QLabel *errori_ = nullptr;
     std::array<QLineEdit *, 4> operands_{};
     std::array<QLineEdit *, 12> steps_{};
+    // The problem the last accepted start took: "Soluzione" and "Ripeti" work it again. A
+    // refused start leaves it, as nothing can then show or repeat it before the next start.
+    Problem problem_;
     // True while the exercise on screen is a repeat: answers are still checked, but neither
     // errors nor the completion are counted. Set by every start.
     bool EsercizioRipetuto = false;

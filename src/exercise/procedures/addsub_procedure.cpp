@@ -61,8 +61,8 @@ void AddSubProcedure::semplificaVerticale(int which, bool MostraSoluzione) {
     QLineEdit *num = which == 1 ? frame_.txtNum1() : frame_.txtNum2();
     QLineEdit *den = which == 1 ? frame_.txtDen1() : frame_.txtDen2();
     const int first = which == 1 ? 1 : 3;
-    const long n = which == 1 ? s_.Num1 : s_.Num2;
-    const long d = which == 1 ? s_.Den1 : s_.Den2;
+    const long n = which == 1 ? problem_.Num1 : problem_.Num2;
+    const long d = which == 1 ? problem_.Den1 : problem_.Den2;
     const long g = mcdOf(n, d);
     if (g <= 1) // already in lowest terms (0 only for a zero denominator)
         return;
@@ -102,8 +102,8 @@ void AddSubProcedure::ScegliPrimoPasso() {
 // Steps 5, 6 and 7: the least common denominator of the two current denominators and the
 // two current numerators expanded to it.
 void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
-    const long d1 = frame_.txtDen1()->isEnabled() ? s_.Den1 : s_.Risposte[2];
-    const long d2 = frame_.txtDen2()->isEnabled() ? s_.Den2 : s_.Risposte[4];
+    const long d1 = frame_.txtDen1()->isEnabled() ? problem_.Den1 : s_.Risposte[2];
+    const long d2 = frame_.txtDen2()->isEnabled() ? problem_.Den2 : s_.Risposte[4];
     if (d1 <= 0 || d2 <= 0) // no problem started yet
         return;
     const long OpMcm1 = d1;
@@ -112,8 +112,8 @@ void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
     s_.Risposte[5] = int16_t(mcm);
     if (MostraSoluzione)
         write(5, mcm);
-    const long x = frame_.txtNum1()->isEnabled() ? s_.Num1 : s_.Risposte[1];
-    const long y = frame_.txtNum2()->isEnabled() ? s_.Num2 : s_.Risposte[3];
+    const long x = frame_.txtNum1()->isEnabled() ? problem_.Num1 : s_.Risposte[1];
+    const long y = frame_.txtNum2()->isEnabled() ? problem_.Num2 : s_.Risposte[3];
     s_.Risposte[6] = int16_t(x * (mcm / OpMcm1));
     s_.Risposte[7] = int16_t(y * (mcm / OpMcm2));
     if (MostraSoluzione) {
@@ -154,11 +154,11 @@ void AddSubProcedure::SemplificaRisultato(bool MostraSoluzione) {
 }
 
 void AddSubProcedure::showOperands() {
-    frame_.showOperands({s_.Num1, s_.Den1, s_.Num2, s_.Den2});
+    frame_.showOperands({problem_.Num1, problem_.Den1, problem_.Num2, problem_.Den2});
 }
 
-bool AddSubProcedure::accepts(int num1, int den1, int num2, int den2) const {
-    return !(subtract_ && fractionLess(num1, den1, num2, den2));
+bool AddSubProcedure::accepts(const Problem &p) const {
+    return !(subtract_ && fractionLess(p.Num1, p.Den1, p.Num2, p.Den2));
 }
 
 void AddSubProcedure::startRefused() {
@@ -171,7 +171,8 @@ void AddSubProcedure::startCue(ExerciseStart) {
     ctx_.suona(CueRight);
 }
 
-QLineEdit *AddSubProcedure::firstStep() {
+QLineEdit *AddSubProcedure::firstStep(const Problem &problem) {
+    problem_ = problem;
     showOperands();
     semplificaVerticale(1, false);
     ScegliPrimoPasso();
@@ -230,7 +231,8 @@ void AddSubProcedure::check() {
     }
 }
 
-void AddSubProcedure::solution() {
+void AddSubProcedure::solution(const Problem &problem) {
+    problem_ = problem;
     ctx_.suona(CueRight);
     showOperands(); // the solution stands beside the problem it solves
     semplificaVerticale(1, true);

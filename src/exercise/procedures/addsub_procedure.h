@@ -14,8 +14,8 @@ struct SharedState;
 // (two operand fractions, step boxes txtFraz(1..11)) on the frame and runs the steps.
 // Whether a fraction or the result is being reduced is kept where the pupil sees it, in
 // the enabled state of its boxes, and the steps decide what comes next from that; the
-// numbers they work on are the problem as given (Num1..Den2) and the answers already
-// expected (Risposte), never what is typed in other boxes. Each step also writes its answers
+// numbers they work on are the problem as given and the answers already expected
+// (Risposte), never what is typed in other boxes. Each step also writes its answers
 // into its boxes when called with MostraSoluzione, as "Soluzione" does.
 //
 // The focus rule of the step boxes lives here, as only these screens need it: when a step
@@ -29,15 +29,15 @@ class AddSubProcedure : public Procedure {
     void emptyWorkingArea() override;
     // A subtraction's first fraction must not be the smaller: a draw is made again, a typed
     // problem refused.
-    bool accepts(int num1, int den1, int num2, int den2) const override;
+    bool accepts(const Problem &problem) const override;
     // The wrong-answer cue; a subtraction also leaves Passo at 0.
     void startRefused() override;
     // The right-answer cue, for a new exercise and a repeat alike.
     void startCue(ExerciseStart start) override;
-    QLineEdit *firstStep() override;
+    QLineEdit *firstStep(const Problem &problem) override;
 
     void check() override;
-    void solution() override;
+    void solution(const Problem &problem) override;
     QLineEdit *workTarget() const override;
     // A step box that gets the focus runs the focus rule, once the handler that moved the
     // focus has finished, so it sees the expected answers that handler stored after giving
@@ -60,4 +60,6 @@ class AddSubProcedure : public Procedure {
     AppContext &ctx_;
     SharedState &s_;
     bool subtract_;
+    // The problem being worked, as its start or its solution was given it.
+    Problem problem_;
 };

@@ -29,9 +29,8 @@ DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
     frame.notice()->setGeometry(pupilEntry ? d::kNoticePupil : d::kNoticeRandom);
 }
 
-std::array<int, 4> DivisionProcedure::productTerms() const {
-    const auto &r = rewrite_.Reciproco;
-    return {r[1], r[2], r[3], r[4]};
+std::array<int, 4> DivisionProcedure::productTerms(const Problem &p) const {
+    return {p.Num1, p.Den1, p.Den2, p.Num2};
 }
 
 QLineEdit *DivisionProcedure::workTarget() const {
@@ -47,12 +46,13 @@ QLineEdit *DivisionProcedure::rewriteBox(int campo) const {
 
 // The division as posed on its row, and what its rewrite expects: the first fraction
 // copied, the second turned upside down.
-void DivisionProcedure::showGiven() {
-    const int given[] = {s_.Num1, s_.Den1, s_.Num2, s_.Den2};
+void DivisionProcedure::showGiven(const Problem &p) {
+    const int given[] = {p.Num1, p.Den1, p.Num2, p.Den2};
     for (int i = 0; i < 4; ++i)
         given_[i]->setText(QString::number(given[i]));
-    rewrite_.Reciproco = {0, int16_t(s_.Num1), int16_t(s_.Den1), int16_t(s_.Den2),
-                          int16_t(s_.Num2)};
+    const std::array<int, 4> rewritten = productTerms(p);
+    rewrite_.Reciproco = {0, int16_t(rewritten[0]), int16_t(rewritten[1]), int16_t(rewritten[2]),
+                          int16_t(rewritten[3])};
 }
 
 void DivisionProcedure::emptyWorkingArea() {
@@ -78,8 +78,8 @@ void DivisionProcedure::startCue(ExerciseStart start) {
     ctx_.suona(CueRight);
 }
 
-QLineEdit *DivisionProcedure::firstStep() {
-    showGiven();
+QLineEdit *DivisionProcedure::firstStep(const Problem &problem) {
+    showGiven(problem);
     frame_.setNotice(notices::kEsegui);
     rewrite_.FaseReciproco = true;
     rewrite_.CampoDiv = 1;
@@ -113,5 +113,6 @@ void DivisionProcedure::checkRewrite() {
 // Not a start: the exercise was counted when its rewrite began. "Ripeti" stays usable for
 // the whole product and restarts the rewrite.
 void DivisionProcedure::AvviaMoltiplicazione() {
-    beginProduct()->setFocus(Qt::OtherFocusReason);
+    const auto &r = rewrite_.Reciproco;
+    beginProduct({r[1], r[2], r[3], r[4]})->setFocus(Qt::OtherFocusReason);
 }

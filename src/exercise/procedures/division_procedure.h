@@ -35,7 +35,7 @@ class DivisionProcedure : public ProductProcedure {
 
     // The product's working area and the given row.
     void emptyWorkingArea() override;
-    bool accepts(int, int, int, int) const override { return true; }
+    bool accepts(const Problem &) const override { return true; }
     // The right-answer cue that greets every "Avvio" on frmDiv2 before its entries are
     // looked at, then the wrong-answer cue.
     void startRefused() override;
@@ -43,18 +43,18 @@ class DivisionProcedure : public ProductProcedure {
     // the right-answer cue of its start button after it.
     void startCue(ExerciseStart start) override;
     // The division as posed on its row, the rewrite asked from its first box.
-    QLineEdit *firstStep() override;
+    QLineEdit *firstStep(const Problem &problem) override;
     // The rewrite box CampoDiv while rewriting, else the product's step.
     void check() override;
     QLineEdit *workTarget() const override;
 
   protected:
     // The rewritten product: Num1/Den1 x Den2/Num2.
-    std::array<int, 4> productTerms() const override;
+    std::array<int, 4> productTerms(const Problem &problem) const override;
 
   private:
     QLineEdit *rewriteBox(int campo) const;
-    void showGiven();
+    void showGiven(const Problem &problem);
     void checkRewrite();
     // From the rewrite to the multiplication of the rewritten product.
     void AvviaMoltiplicazione();

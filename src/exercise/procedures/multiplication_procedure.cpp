@@ -19,8 +19,8 @@ MultiplicationProcedure::MultiplicationProcedure(ExerciseFrame &frame, bool pupi
         frame.notice()->setGeometry(layout::product::kNoticePupil);
 }
 
-std::array<int, 4> MultiplicationProcedure::productTerms() const {
-    return {s_.Num1, s_.Den1, s_.Num2, s_.Den2};
+std::array<int, 4> MultiplicationProcedure::productTerms(const Problem &p) const {
+    return {p.Num1, p.Den1, p.Num2, p.Den2};
 }
 
 void MultiplicationProcedure::startRefused() {

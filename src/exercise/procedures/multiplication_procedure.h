@@ -5,7 +5,7 @@
 
 #include "product_procedure.h"
 
-// The multiplication screens: the written product of Num1/Den1 and Num2/Den2, started from
+// The multiplication screens: the written product of the problem's two fractions, started from
 // a draw or from the pupil's entry. On the pupil-entry screen "Ripeti" stays usable during
 // an exercise (the frame's rule for a product stage), so the pupil may restart the same
 // problem, unscored, at any time.
@@ -15,14 +15,17 @@ class MultiplicationProcedure : public ProductProcedure {
     MultiplicationProcedure(ExerciseFrame &frame, bool pupilEntry);
 
     // Every problem with its four numbers from 1 up can be multiplied.
-    bool accepts(int, int, int, int) const override { return true; }
+    bool accepts(const Problem &) const override { return true; }
     // The wrong-answer cue alone.
     void startRefused() override;
     // The click cue; the product's own cue follows as it is prepared.
     void startCue(ExerciseStart start) override;
-    QLineEdit *firstStep() override { return beginProduct(); }
+    QLineEdit *firstStep(const Problem &problem) override {
+        return beginProduct(productTerms(problem));
+    }
     void check() override { checkProduct(); }
 
   protected:
-    std::array<int, 4> productTerms() const override;
+    // The problem as given: Num1/Den1 x Num2/Den2.
+    std::array<int, 4> productTerms(const Problem &problem) const override;
 };

@@ -100,8 +100,7 @@ void ProductProcedure::ask(int box, long value, bool MostraSoluzione, bool leadi
 // from the newest place of its chain and asking the next place out; E always applies.
 // While the solution is written each step also stands in its box and the places replaced
 // are greyed. Passo ends on the second box of the last simplification (0 when none).
-void ProductProcedure::workStages(bool MostraSoluzione) {
-    const std::array<int, 4> terms = productTerms();
+void ProductProcedure::workStages(const std::array<int, 4> &terms, bool MostraSoluzione) {
     long value[4] = {terms[0], terms[1], terms[2], terms[3]};
     int level[4] = {0, 0, 0, 0};
     for (const auto &stage : kStageTerms) {
@@ -124,28 +123,29 @@ void ProductProcedure::workStages(bool MostraSoluzione) {
     ask(10, q / g, MostraSoluzione, true);
 }
 
-void ProductProcedure::solution() {
+void ProductProcedure::solution(const Problem &problem) {
     ctx_.suona(CueRight);
     emptySteps();
     s_.Passo = 0;
     PosSequenza = 0;
     // The solution always stands on the product as given, even over the pupil's scribbles
     // or in the middle of a division's rewrite.
-    frame_.showOperands(productTerms());
-    workStages(true);
+    const std::array<int, 4> terms = productTerms(problem);
+    frame_.showOperands(terms);
+    workStages(terms, true);
     PosSequenza = 0;
 }
 
-QLineEdit *ProductProcedure::beginProduct() {
+QLineEdit *ProductProcedure::beginProduct(const std::array<int, 4> &terms) {
     // Each product is announced with the right-answer cue as it is prepared.
     ctx_.suona(CueRight);
     // The terms as plain numbers: a term typed as "07" in a division's rewrite reads "7".
-    frame_.showOperands(productTerms());
+    frame_.showOperands(terms);
     enableOperands();
     emptySteps();
     s_.Passo = 0;
     PosSequenza = 0;
-    workStages(false); // Risposte and SequenzaPassi only
+    workStages(terms, false); // Risposte and SequenzaPassi only
     PosSequenza = 1;
     s_.Passo = SequenzaPassi[1];
     frame_.setNotice(notices::kEsegui);

@@ -19,14 +19,14 @@ struct SharedState;
 // txtFraz(1..10) on the frame and runs the five stages (A, B: each fraction reduced on its
 // own; C, D: the two crosswise reductions; E: the product in lowest terms), the check of a
 // product step and the solution. A multiplication or a division says only which four
-// numbers form the product and how its problems start.
+// numbers of its problem form the product and how its problems start.
 class ProductProcedure : public Procedure {
     Q_OBJECT
   public:
     void emptyWorkingArea() override;
     // The whole worked solution: every step box of the solution filled, every replaced
     // place greyed.
-    void solution() override;
+    void solution(const Problem &problem) override;
     QLineEdit *workTarget() const override;
     // Wherever the focus goes, a product moves nobody on.
     void focusArrived(QWidget *) override {}
@@ -35,13 +35,13 @@ class ProductProcedure : public Procedure {
     // Builds the working area shifted by shift from where frmMolt has it.
     ProductProcedure(ExerciseFrame &frame, QPoint shift);
 
-    // The product's four terms: first numerator, first denominator, second numerator,
-    // second denominator.
-    virtual std::array<int, 4> productTerms() const = 0;
+    // The product's four terms in problem: first numerator, first denominator, second
+    // numerator, second denominator.
+    virtual std::array<int, 4> productTerms(const Problem &problem) const = 0;
 
-    // Prepares the product now in productTerms(), with its cue, and tells the frame that a
-    // product stage begins: returns the box of its first step.
-    QLineEdit *beginProduct();
+    // Prepares the product of terms (as productTerms orders them), with its cue, and tells
+    // the frame that a product stage begins: returns the box of its first step.
+    QLineEdit *beginProduct(const std::array<int, 4> &terms);
     // "OK" (and Enter) while a product step is current.
     void checkProduct();
 
@@ -50,7 +50,7 @@ class ProductProcedure : public Procedure {
     SharedState &s_;
 
   private:
-    void workStages(bool MostraSoluzione);
+    void workStages(const std::array<int, 4> &terms, bool MostraSoluzione);
     void appendStep(int box);
     void ask(int box, long value, bool MostraSoluzione, bool leadingBlank = false);
     void pairPrompt();

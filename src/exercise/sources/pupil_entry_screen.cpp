@@ -11,8 +11,9 @@
 #include <QLineEdit>
 #include <algorithm>
 
-PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure)
-    : SourcePanel(&frame), frame_(frame), procedure_(procedure) {
+PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, Operation op, EntrySign sign,
+                                   Procedure &procedure)
+    : SourcePanel(&frame), frame_(frame), procedure_(procedure), op_(op) {
     entry_ = new PupilEntryFrame(sign, &frame);
     entry_->setGeometry(ExerciseFrame::sourceArea());
     connect(entry_, &PupilEntryFrame::boxClicked, this, &PupilEntryScreen::select);
@@ -70,17 +71,13 @@ QLineEdit *PupilEntryScreen::keypadTarget() const {
     return procedure_.workTarget();
 }
 
-bool PupilEntryScreen::takeProblem(const Procedure &procedure) {
+std::optional<Problem> PupilEntryScreen::takeProblem(const Procedure &procedure) {
     entry_->showAllHands();
     const EnteredProblem p = entry_->readEntries(false);
-    if (p.verdict != StartVerdict::Accepted || !procedure.accepts(p.num1, p.den1, p.num2, p.den2))
-        return false; // the entries stay as typed, to be corrected
+    const Problem problem{op_, p.num1, p.den1, p.num2, p.den2};
+    if (p.verdict != StartVerdict::Accepted || !procedure.accepts(problem))
+        return std::nullopt; // the entries stay as typed, to be corrected
     state_.Modo = EntryPhase::Solving;
-    SharedState &s = frame_.context().state;
-    s.Num1 = p.num1;
-    s.Den1 = p.den1;
-    s.Num2 = p.num2;
-    s.Den2 = p.den2;
     entry_->clearEntries();
-    return true;
+    return problem;
 }

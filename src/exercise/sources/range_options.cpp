@@ -73,14 +73,8 @@ DrawnFraction Casuali(const SharedState &state, RandomSource &random) {
     return f;
 }
 
-void drawFraction(SharedState &state, RandomSource &random, int which) {
-    const DrawnFraction f = Casuali(state, random);
-    (which == 1 ? state.Num1 : state.Num2) = f.NumCasuale;
-    (which == 1 ? state.Den1 : state.Den2) = f.DenCasuale;
-}
-
-RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure)
-    : SourcePanel(&frame), frame_(frame), ctx_(frame.context()), procedure_(procedure) {
+RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure, Operation op)
+    : SourcePanel(&frame), frame_(frame), ctx_(frame.context()), procedure_(procedure), op_(op) {
     QWidget *screen = &frame;
     auto *numFrame =
         makeFrame(screen, "Frame2", QStringLiteral("Numeratore"), layout::ranges::kNumeratore);
@@ -108,13 +102,17 @@ void RangeOptions::load() {
     selectDefaults();
 }
 
-bool RangeOptions::takeProblem(const Procedure &procedure) {
-    SharedState &s = ctx_.state;
+std::optional<Problem> RangeOptions::takeProblem(const Procedure &procedure) {
+    Problem p{op_};
     do {
-        drawFraction(s, *ctx_.random, 1);
-        drawFraction(s, *ctx_.random, 2);
-    } while (!procedure.accepts(s.Num1, s.Den1, s.Num2, s.Den2));
-    return true;
+        const DrawnFraction first = Casuali(ctx_.state, *ctx_.random);
+        const DrawnFraction second = Casuali(ctx_.state, *ctx_.random);
+        p.Num1 = first.NumCasuale;
+        p.Den1 = first.DenCasuale;
+        p.Num2 = second.NumCasuale;
+        p.Den2 = second.DenCasuale;
+    } while (!procedure.accepts(p));
+    return p;
 }
 
 QLineEdit *RangeOptions::keypadTarget() const {

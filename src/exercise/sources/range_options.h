@@ -22,10 +22,6 @@ struct DrawnFraction {
 // it. The generator is reseeded before the draw; the bounds are inclusive.
 DrawnFraction Casuali(const SharedState &state, RandomSource &random);
 
-// Casuali taken as the first (1) or the second (2) fraction of the problem: Num1/Den1 or
-// Num2/Den2.
-void drawFraction(SharedState &state, RandomSource &random, int which);
-
 // A whole number uniform in [low, high] from r in [0, 1). Computed in double precision so
 // that r just below 1 still gives high, never high + 1.
 int drawInRange(int low, int high, double r);
@@ -37,13 +33,14 @@ int drawInRange(int low, int high, double r);
 class RangeOptions : public SourcePanel {
     Q_OBJECT
   public:
-    RangeOptions(ExerciseFrame &frame, Procedure &procedure);
+    // The problems drawn are of op.
+    RangeOptions(ExerciseFrame &frame, Procedure &procedure, Operation op);
 
     // "fino a 25" in both frames, as two clicks would select it; the keypad stays off until
     // "Avvio".
     void load() override;
     // Both fractions drawn, again until the operation accepts them.
-    bool takeProblem(const Procedure &procedure) override;
+    std::optional<Problem> takeProblem(const Procedure &procedure) override;
     // Always the working area's box.
     QLineEdit *keypadTarget() const override;
 
@@ -58,6 +55,7 @@ class RangeOptions : public SourcePanel {
     ExerciseFrame &frame_;
     AppContext &ctx_;
     Procedure &procedure_;
+    const Operation op_;
     QRadioButton *num_[5] = {};
     QRadioButton *den_[4] = {};
 };
