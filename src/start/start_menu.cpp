@@ -209,16 +209,15 @@ void StartMenu::scegliModo(ProblemSource modo) {
     timer1_->stop();
     for (PictureButton *b : std::as_const(operations_))
         b->show();
-    ctx_.state.Modo = modo;
+    Modo = modo;
 }
 
 void StartMenu::apriOperazione(Operation op) {
-    const ProblemSource modo = ctx_.state.Modo;
     // Without a mode there is no screen to open; hiding the menu then would leave the
     // pupil with no window at all.
-    if (modo != ProblemSource::Pupil && modo != ProblemSource::Computer)
+    if (Modo != ProblemSource::Pupil && Modo != ProblemSource::Computer)
         return;
-    openExerciseScreen(ctx_, op, modo, this);
+    openExerciseScreen(ctx_, op, Modo, this);
     hide();
     ctx_.suona(CueOpened);
 }

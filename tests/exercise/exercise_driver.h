@@ -107,10 +107,7 @@ class ExerciseDriver {
             program.random.script.push_back(r);
     }
     // Opens a pupil-entry screen as the start menu does after "da te".
-    bool openTyped(Operation op) {
-        program.ctx.state.Modo = ProblemSource::Pupil;
-        return open(op, ProblemSource::Pupil);
-    }
+    bool openTyped(Operation op) { return open(op, ProblemSource::Pupil); }
     // Selects each entry box with a click and types its number on the keypad.
     void typeProblem(const QList<int> &operands) {
         const char *const entries[] = {"txtInsNum1", "txtInsDen1", "txtInsNum2", "txtInsDen2"};

@@ -103,38 +103,37 @@ inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) 
                               : QStringLiteral("OK can be clicked with Passo %1").arg(s.Passo);
 }
 
-// The counters of one visit to a screen: they show the shared counters and never go down.
+// The counters of one visit to a screen: the labels show them and they never go down.
 struct CounterWatch {
     QPointer<ExerciseFrame> screen;
-    int avviate = 0;
-    int eseguite = 0;
-    int errori = 0;
+    ExerciseFrame::Counters last;
 
-    QString check(ExerciseFrame &f, const SharedState &s) {
+    QString check(ExerciseFrame &f) {
+        const ExerciseFrame::Counters &c = f.counters();
         const struct {
             const char *label;
             int value;
-        } shown[] = {{"lblAvviate", s.Avviate}, {"lblFatte", s.Eseguite}, {"lblErrori", s.Errori}};
-        for (const auto &c : shown) {
-            const QString text = f.findChild<QLabel *>(QLatin1String(c.label))->text();
-            if (text != counterText(c.value))
-                return QStringLiteral("%1 shows \"%2\" for %3").arg(c.label, text).arg(c.value);
+        } shown[] = {{"lblAvviate", c.Avviate}, {"lblFatte", c.Eseguite}, {"lblErrori", c.Errori}};
+        for (const auto &s : shown) {
+            const QString text = f.findChild<QLabel *>(QLatin1String(s.label))->text();
+            if (text != counterText(s.value))
+                return QStringLiteral("%1 shows \"%2\" for %3").arg(s.label, text).arg(s.value);
         }
-        if (s.Eseguite > s.Avviate)
-            return QStringLiteral("Eseguite %1 > Avviate %2").arg(s.Eseguite).arg(s.Avviate);
+        if (c.Eseguite > c.Avviate)
+            return QStringLiteral("Eseguite %1 > Avviate %2").arg(c.Eseguite).arg(c.Avviate);
         const bool sameVisit = screen == &f;
-        const bool fell = s.Avviate < avviate || s.Eseguite < eseguite || s.Errori < errori;
+        const bool fell =
+            c.Avviate < last.Avviate || c.Eseguite < last.Eseguite || c.Errori < last.Errori;
         screen = &f;
-        const QString was = QStringLiteral("%1/%2/%3").arg(avviate).arg(eseguite).arg(errori);
-        avviate = s.Avviate;
-        eseguite = s.Eseguite;
-        errori = s.Errori;
+        const QString was =
+            QStringLiteral("%1/%2/%3").arg(last.Avviate).arg(last.Eseguite).arg(last.Errori);
+        last = c;
         if (sameVisit && fell)
             return QStringLiteral("counters fell from %1 to %2/%3/%4")
                 .arg(was)
-                .arg(avviate)
-                .arg(eseguite)
-                .arg(errori);
+                .arg(c.Avviate)
+                .arg(c.Eseguite)
+                .arg(c.Errori);
         return {};
     }
 };

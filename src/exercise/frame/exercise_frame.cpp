@@ -27,6 +27,10 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 }
 } // namespace
 
+QString counterText(int value) {
+    return QLatin1Char(' ') + QString::number(value);
+}
+
 ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu)
     : ctx_(ctx), kind_(kind), startMenu_(startMenu) {
     namespace f = layout::frame;
@@ -101,9 +105,7 @@ void ExerciseFrame::plug(Procedure &procedure, SourcePanel &source) {
 }
 
 void ExerciseFrame::load() {
-    ctx_.state.Eseguite = 0;
-    ctx_.state.Errori = 0;
-    ctx_.state.Avviate = 0;
+    counters_ = {};
     showCounters();
     repeat_->setEnabled(false);
     solution_->setEnabled(false);
@@ -151,9 +153,9 @@ void ExerciseFrame::setNotice(const char *text) {
 }
 
 void ExerciseFrame::showCounters() {
-    avviate_->setText(counterText(ctx_.state.Avviate));
-    fatte_->setText(counterText(ctx_.state.Eseguite));
-    errori_->setText(counterText(ctx_.state.Errori));
+    avviate_->setText(counterText(counters_.Avviate));
+    fatte_->setText(counterText(counters_.Eseguite));
+    errori_->setText(counterText(counters_.Errori));
 }
 
 ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
@@ -171,7 +173,7 @@ ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
 void ExerciseFrame::wrongAnswer(QLineEdit *box) {
     ctx_.suona(CueWrong);
     if (!EsercizioRipetuto) {
-        ++ctx_.state.Errori;
+        ++counters_.Errori;
         showCounters();
     }
     box->clear();
@@ -200,7 +202,7 @@ void ExerciseFrame::startExercise(ExerciseStart start) {
     procedure_->startCue(start);
     askFirstStep(procedure_->firstStep(problem_));
     if (start == ExerciseStart::New) {
-        ++ctx_.state.Avviate;
+        ++counters_.Avviate;
         showCounters();
     }
     EsercizioRipetuto = start == ExerciseStart::Repeat;
@@ -231,7 +233,7 @@ void ExerciseFrame::completeExercise() {
     setNotice(notices::kMissioneCompiuta);
     ctx_.suona(CueCompleted);
     if (!EsercizioRipetuto) {
-        ++ctx_.state.Eseguite;
+        ++counters_.Eseguite;
         showCounters();
     }
     solution_->setEnabled(false);

@@ -16,6 +16,9 @@ class QLabel;
 class QLineEdit;
 class SourcePanel;
 
+// A counter as its label shows it: one blank followed by the value, " 0", " 12".
+QString counterText(int value);
+
 // The frame shared by the eight exercise screens: title, counters, keypad, message line,
 // the four command buttons, and the input mechanics (keypad typing at the caret, Enter as
 // "OK", leaving the screen). It owns the life of an exercise, alike on every screen: the one
@@ -31,11 +34,19 @@ class SourcePanel;
 //  - the problem source (SourcePanel: the range frames or the pupil's entry frame) sits in
 //    sourceArea(), gives the problem of a new exercise and says where the keypad types; the
 //    entry frame tells the frame when the pupil goes back to typing a problem.
-// Of the exercise on screen the frame keeps its problem and whether it is a repeat; the rest
-// lives in AppContext::state (what every screen shares), in the two parts and in the widgets.
+// Of the exercise on screen the frame keeps its problem, whether it is a repeat and the
+// counters of the visit; the rest lives in the two parts and in the widgets.
 class ExerciseFrame : public ProgramWindow {
     Q_OBJECT
   public:
+    // The counters of this visit to the screen, each shown as soon as it changes: exercises
+    // started (not repeats), completed and wrong answers (neither counted during a repeat).
+    struct Counters {
+        int Avviate = 0;
+        int Eseguite = 0;
+        int Errori = 0;
+    };
+
     struct Kind {
         const char *windowName; // frmAdd .. frmDiv2
         const char *title;      // "Addizione" ..
@@ -78,8 +89,7 @@ class ExerciseFrame : public ProgramWindow {
 
     // The message line, one of notices.h.
     void setNotice(const char *text);
-    // Shows Avviate, Eseguite and Errori from the shared state.
-    void showCounters();
+    const Counters &counters() const { return counters_; }
 
     // The life of an exercise.
     // AzzeraSchermo: the operation empties its working area; the keypad, "Soluzione" and
@@ -129,6 +139,7 @@ class ExerciseFrame : public ProgramWindow {
     // "Soluzione" off, "Ripeti" on, the focus on the start button.
     void showSolution();
     void wrongAnswer(QLineEdit *box);
+    void showCounters();
     void keypadKey(int key, const QString &text);
     void leave();
 
@@ -148,6 +159,7 @@ class ExerciseFrame : public ProgramWindow {
     QLabel *errori_ = nullptr;
     std::array<QLineEdit *, 4> operands_{};
     std::array<QLineEdit *, 12> steps_{};
+    Counters counters_;
     // The problem the last accepted start took: "Soluzione" and "Ripeti" work it again. A
     // refused start leaves it, as nothing can then show or repeat it before the next start.
     Problem problem_;

@@ -12,7 +12,7 @@ class QLineEdit;
 enum class EntrySign;
 
 // What Modo holds inside a pupil-entry screen: what the pupil is doing there, with the
-// codes Modo has always had there. (On the start menu Modo is a ProblemSource, shared_state.h.)
+// codes Modo has always had there. (On the start menu Modo is a ProblemSource, problem.h.)
 enum class EntryPhase : int {
     Entering = 1, // typing the problem into the entry frame
     Solving = 2,  // working the problem in the step boxes

@@ -65,11 +65,11 @@ int drawInRange(int low, int high, double r) {
     return v > high ? high : v; // r is below 1, so only rounding could reach high + 1
 }
 
-DrawnFraction Casuali(const SharedState &state, RandomSource &random) {
+DrawnFraction Casuali(const DrawRanges &ranges, RandomSource &random) {
     random.reseed();
     DrawnFraction f;
-    f.NumCasuale = drawInRange(state.NumMin, state.NumMax, random.next());
-    f.DenCasuale = drawInRange(state.DenMin, state.DenMax, random.next());
+    f.NumCasuale = drawInRange(ranges.NumMin, ranges.NumMax, random.next());
+    f.DenCasuale = drawInRange(ranges.DenMin, ranges.DenMax, random.next());
     return f;
 }
 
@@ -105,8 +105,8 @@ void RangeOptions::load() {
 std::optional<Problem> RangeOptions::takeProblem(const Procedure &procedure) {
     Problem p{op_};
     do {
-        const DrawnFraction first = Casuali(ctx_.state, *ctx_.random);
-        const DrawnFraction second = Casuali(ctx_.state, *ctx_.random);
+        const DrawnFraction first = Casuali(ranges_, *ctx_.random);
+        const DrawnFraction second = Casuali(ranges_, *ctx_.random);
         p.Num1 = first.NumCasuale;
         p.Den1 = first.DenCasuale;
         p.Num2 = second.NumCasuale;
@@ -122,13 +122,7 @@ QLineEdit *RangeOptions::keypadTarget() const {
 void RangeOptions::picked(bool numerator, int max) {
     ctx_.suona(CueClick);
     frame_.AzzeraSchermo();
-    if (numerator) {
-        ctx_.state.NumMin = 1;
-        ctx_.state.NumMax = max;
-    } else {
-        ctx_.state.DenMin = 1;
-        ctx_.state.DenMax = max;
-    }
+    (numerator ? ranges_.NumMax : ranges_.DenMax) = max;
 }
 
 void RangeOptions::selectDefaults() {
@@ -137,8 +131,4 @@ void RangeOptions::selectDefaults() {
     picked(true, 25);
     den_[1]->setChecked(true);
     picked(false, 25);
-    ctx_.state.NumMax = 25;
-    ctx_.state.NumMin = 1;
-    ctx_.state.DenMax = 25;
-    ctx_.state.DenMin = 1;
 }
