@@ -10,6 +10,7 @@
 #include "exercise_frame.h"
 #include "exercise_screens.h"
 #include "picture_button.h"
+#include "step_memory.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -46,7 +47,9 @@ class ExerciseDriver {
     QString label(const QString &name) const { return screen->findChild<QLabel *>(name)->text(); }
     QString notice() const { return label(QStringLiteral("lblAvviso")); }
     QWidget *keypad() const { return screen->findChild<QWidget *>(QStringLiteral("Frame1")); }
-    int passo() const { return program.ctx.state.Passo; }
+    // The operation's current step and what each step box expects.
+    int passo() const { return stepMemory(*frame()).Passo; }
+    std::array<int16_t, 13> risposte() const { return stepMemory(*frame()).Risposte; }
     ExerciseFrame *frame() const { return static_cast<ExerciseFrame *>(screen.data()); }
     // The problem of the exercise on screen, as the frame keeps it.
     const Problem &problem() const { return frame()->problem(); }

@@ -42,7 +42,9 @@ class TestAddSubScreen : public QObject {
     void enterActsOnlyWhileOkCanBeClicked();
     void enterOnAvvioStartsTheNextProblem();
     void focusRuleWaitsForTheAnswersOfTheStep();
-    void focusRuleJumpsFromStepThreeToFive();
+    void focusRuleMovesOnOnlyFromAnEmptyStepThree_data();
+    void focusRuleMovesOnOnlyFromAnEmptyStepThree();
+    void focusOnAnotherBoxLeavesAnAskedStepThree();
     void screenAgreesWithThePlan();
 };
 
@@ -315,28 +317,33 @@ void TestAddSubScreen::enterOnAvvioStartsTheNextProblem() {
 // stored answer, not the 0 of a fresh program.
 void TestAddSubScreen::focusRuleWaitsForTheAnswersOfTheStep() {
     ExerciseDriver d;
-    QCOMPARE(d.program.ctx.state.Risposte[3], int16_t(0));
     QVERIFY(d.startProblem(false, 1, 3, 2, 4));
     QCOMPARE(d.passo(), 3);
     QCOMPARE(QApplication::focusWidget(), d.step(3));
-    QCOMPARE(d.program.ctx.state.Risposte[3], int16_t(1));
+    QCOMPARE(d.risposte()[3], int16_t(1));
 }
 
-void TestAddSubScreen::focusRuleJumpsFromStepThreeToFive() {
-    ExerciseDriver d;
-    QVERIFY(d.startProblem(false, 3, 7, 4, 7));
-    QCOMPARE(d.passo(), 5);
-    SharedState &s = d.program.ctx.state;
-    s.Passo = 3; // as if step 3 were current with nothing to ask
-    s.Risposte[3] = 0;
-    s.Risposte[5] = 0;
-    QTest::mouseClick(d.step(9), Qt::LeftButton);
-    d.settle();
-    QCOMPARE(QApplication::focusWidget(), d.step(5));
-    QCOMPARE(d.passo(), 5);
-    QCOMPARE(s.Risposte[5], int16_t(7)); // the common denominator was worked out
+void TestAddSubScreen::focusRuleMovesOnOnlyFromAnEmptyStepThree_data() {
+    QTest::addColumn<int>("passo");
+    QTest::addColumn<int>("risposta3");
+    QTest::addColumn<int>("after");
+    QTest::newRow("step 3, nothing to ask") << 3 << 0 << 5;
+    QTest::newRow("step 3 asked") << 3 << 2 << 3;
+    QTest::newRow("step 1, step 3 empty") << 1 << 0 << 1;
+    QTest::newRow("step 5, step 3 empty") << 5 << 0 << 5;
+    QTest::newRow("no step") << 0 << 0 << 0;
+}
 
-    // With an answer for step 3 stored, a click changes nothing.
+void TestAddSubScreen::focusRuleMovesOnOnlyFromAnEmptyStepThree() {
+    QFETCH(int, passo);
+    QFETCH(int, risposta3);
+    std::array<int16_t, 13> risposte{};
+    risposte[3] = int16_t(risposta3);
+    QTEST(AddSubProcedure::stepOnFocus(passo, risposte), "after");
+}
+
+// With an answer for step 3 stored, a click on another box changes nothing.
+void TestAddSubScreen::focusOnAnotherBoxLeavesAnAskedStepThree() {
     ExerciseDriver e;
     QVERIFY(e.startProblem(false, 3, 7, 4, 14));
     QTest::mouseClick(e.step(9), Qt::LeftButton);
@@ -373,7 +380,7 @@ void TestAddSubScreen::screenAgreesWithThePlan() {
             for (int j = 0; j < plan.count; ++j) {
                 const int k = plan.order[j];
                 QVERIFY2(d.passo() == k, what.constData());
-                QVERIFY2(d.program.ctx.state.Risposte[k] == plan.answer[k], what.constData());
+                QVERIFY2(d.risposte()[k] == plan.answer[k], what.constData());
                 QVERIFY2(d.notice() == QString::fromLatin1(addSubNotice(k)), what.constData());
                 d.answer(plan.answer[k]);
             }

@@ -28,7 +28,6 @@ class Pupil : public ExerciseDriver {
         program.player.takeCues();
         return active;
     }
-    SharedState &state() { return program.ctx.state; }
     // The screen's own Modo (its phase) and CampoIns.
     const PupilEntryScreen::Phase &phase() const {
         return screen->findChild<PupilEntryScreen *>()->phase();
@@ -88,7 +87,7 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(p.open(op));
         QTEST(p.screen->objectName(), "window");
         QCOMPARE(p.phase().CampoIns, 1);
-        QCOMPARE(p.state().Passo, 1);
+        QCOMPARE(p.passo(), 1);
         QVERIFY(p.keypad()->isEnabled());
         QVERIFY(!p.button("Cmd_invio")->isEnabled());
         QVERIFY(!p.button("cmdSoluzione")->isEnabled());
@@ -183,7 +182,7 @@ class TestPupilEntryScreen : public QObject {
         QCOMPARE(p.notice(), notice);
         QCOMPARE(p.frame()->counters().Avviate, avviate);
         if (op == Operation::Subtraction) // cleared first, whatever the outcome
-            QCOMPARE(p.state().Passo, 0);
+            QCOMPARE(p.passo(), 0);
         for (int campo = 1; campo <= 4; ++campo) {
             QCOMPARE(p.entry(campo)->text(), typed[campo - 1]);
             QVERIFY(p.hand(campo)->isVisible());
@@ -216,11 +215,11 @@ class TestPupilEntryScreen : public QObject {
         }
         QCOMPARE(p.operand(0)->text(), QStringLiteral("1"));
         QCOMPARE(p.operand(3)->text(), QStringLiteral("2"));
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         QCOMPARE(QApplication::focusWidget(), p.step(5));
         for (int value : {2, 1, 1})
             p.answer(value);
-        QCOMPARE(p.state().Passo, 8);
+        QCOMPARE(p.passo(), 8);
         QCOMPARE(p.notice(), QStringLiteral("Calcola"));
         p.answer(0);
         p.answer(2);
@@ -252,7 +251,7 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(p.open(Operation::Addition));
         p.enterProblem({"1", "2", "1", "3"});
         p.click("cmdAvvio");
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         p.clickEntry(3);
         QCOMPARE(int(p.phase().Modo), 1);
         QCOMPARE(p.phase().CampoIns, 3);
@@ -267,7 +266,7 @@ class TestPupilEntryScreen : public QObject {
         p.cues();
         p.enter();
         QVERIFY(p.cues().isEmpty());
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         QCOMPARE(p.label("lblErrori"), QStringLiteral(" 0"));
         // The exercise stays visible.
         QCOMPARE(p.operand(0)->text(), QStringLiteral("1"));
@@ -359,7 +358,7 @@ class TestPupilEntryScreen : public QObject {
         p.click("cmdRipeti");
         QCOMPARE(p.operand(0)->text(), QStringLiteral("1"));
         QCOMPARE(p.operand(3)->text(), QStringLiteral("3"));
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         p.answer(5); // wrong again, but a repeat counts nothing
         QCOMPARE(p.label("lblErrori"), QStringLiteral(" 1"));
         for (int value : {6, 3, 2, 5, 6})

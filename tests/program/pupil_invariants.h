@@ -14,6 +14,7 @@
 #include "keypad.h"
 #include "picture_button.h"
 #include "product_plan.h"
+#include "step_memory.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -81,7 +82,7 @@ inline bool inRewrite(const ExerciseFrame &f) {
     return opOf(&f) == ScreenOp::Div && rewriteOf(f)->FaseReciproco;
 }
 
-inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) {
+inline QString checkKeypadAndStep(const ExerciseFrame &f) {
     if (f.keypadFrame()->isEnabled()) {
         const QLineEdit *target = f.keypadTargetBox();
         if (!target)
@@ -99,8 +100,9 @@ inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) 
                    : QStringLiteral("OK can be clicked in the rewrite with CampoDiv %1")
                          .arg(CampoDiv);
     }
-    return f.txtFraz(s.Passo) ? QString()
-                              : QStringLiteral("OK can be clicked with Passo %1").arg(s.Passo);
+    const int Passo = stepMemory(f).Passo;
+    return f.txtFraz(Passo) ? QString()
+                            : QStringLiteral("OK can be clicked with Passo %1").arg(Passo);
 }
 
 // The counters of one visit to a screen: the labels show them and they never go down.
@@ -140,7 +142,7 @@ struct CounterWatch {
 
 // While an exercise is being answered, the box asked now expects what the plan of the
 // problem on screen says.
-inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s) {
+inline QString checkExpectedAnswer(const ExerciseFrame &f) {
     if (!okUsable(f))
         return {};
     const Problem &q = f.problem();
@@ -149,6 +151,7 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
             return QStringLiteral("an operand of the problem is %1").arg(v);
     const QString problem =
         QStringLiteral("%1/%2 , %3/%4").arg(q.Num1).arg(q.Den1).arg(q.Num2).arg(q.Den2);
+    const StepMemory s = stepMemory(f);
     const int k = s.Passo;
     const auto differs = [&](const char *what, int got, int want) {
         return QStringLiteral("%1 of %2 at Passo %3 expects %4, the plan %5")

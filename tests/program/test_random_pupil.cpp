@@ -223,11 +223,11 @@ bool RandomPupil::checked() {
     if (broken.isEmpty())
         broken = checkWindows(v);
     if (ExerciseFrame *f = v.screen(); f && broken.isEmpty()) {
-        broken = checkKeypadAndStep(*f, ctx_.state);
+        broken = checkKeypadAndStep(*f);
         if (broken.isEmpty())
             broken = counters_.check(*f);
         if (broken.isEmpty())
-            broken = checkExpectedAnswer(*f, ctx_.state);
+            broken = checkExpectedAnswer(*f);
     }
     if (broken.isEmpty())
         return true;
@@ -282,11 +282,11 @@ void RandomPupil::keypadType(ExerciseFrame &f, const QString &digits) {
 bool RandomPupil::answerRight(ExerciseFrame &f) {
     if (!okUsable(f))
         return false;
-    const SharedState &s = ctx_.state;
     QLineEdit *box = f.keypadTargetBox();
     if (!box)
         return false;
     const DivisionProcedure::Rewrite *r = rewriteOf(f);
+    const StepMemory s = stepMemory(f);
     const int want = inRewrite(f) ? r->Reciproco[r->CampoDiv] : s.Risposte[s.Passo];
     clearBox(box);
     keypadType(f, QString::number(want));
@@ -373,7 +373,9 @@ void RandomPupil::onScreen(ExerciseFrame &f) {
     const int kind = pick(100);
     const bool typed = f.findChild<QLineEdit *>(QStringLiteral("txtInsNum1")) != nullptr;
     if (kind < 40 && okUsable(f)) {
-        act(QStringLiteral("right answer on %1, step %2").arg(f.objectName()).arg(ctx_.state.Passo),
+        act(QStringLiteral("right answer on %1, step %2")
+                .arg(f.objectName())
+                .arg(stepMemory(f).Passo),
             [&f, this] { answerRight(f); });
     } else if (kind < 45 && typed) {
         const QList<int> p = {pick(100), 1 + pick(99), 1 + pick(99), 1 + pick(99)};

@@ -109,7 +109,6 @@ void ExerciseFrame::load() {
     showCounters();
     repeat_->setEnabled(false);
     solution_->setEnabled(false);
-    ctx_.state.Passo = 1;
     // The random screens select their ranges, which runs AzzeraSchermo and so leaves the
     // keypad off until "Avvio"; the pupil-entry screens open on typing the first numerator.
     source_->load();

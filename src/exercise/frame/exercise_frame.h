@@ -62,8 +62,8 @@ class ExerciseFrame : public ProgramWindow {
     void plug(Procedure &procedure, SourcePanel &source);
     Procedure *procedure() const { return procedure_; }
 
-    // Form_Load, once plugged: counters to 0 and shown, "Soluzione" and "Ripeti" disabled,
-    // Passo 1; then the problem source finishes the load.
+    // Form_Load, once plugged: counters to 0 and shown, "Soluzione" and "Ripeti" disabled;
+    // then the problem source finishes the load. A new operation asks its step box 1.
     void load();
 
     // Working area.
@@ -93,8 +93,7 @@ class ExerciseFrame : public ProgramWindow {
 
     // The life of an exercise.
     // AzzeraSchermo: the operation empties its working area; the keypad, "Soluzione" and
-    // "Ripeti" go off. Every start begins with it; a range change and the pupil-entry
-    // screen's load run it too.
+    // "Ripeti" go off. Every start begins with it; a range change runs it too.
     void AzzeraSchermo();
     // Every start of an exercise: "Avvio" (New) and "Ripeti" (Repeat) on all eight screens.
     // In order: AzzeraSchermo; a new exercise takes its problem from the source (a refused

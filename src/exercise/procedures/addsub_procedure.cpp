@@ -13,8 +13,7 @@
 #include <QLineEdit>
 
 AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
-    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state),
-      subtract_(subtract) {
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()), subtract_(subtract) {
     namespace a = layout::addsub;
     frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), a::kNum1),
                           frame.makeBox(QStringLiteral("txtDen1"), a::kDen1),
@@ -41,7 +40,7 @@ void AddSubProcedure::next(int k) {
 }
 
 QLineEdit *AddSubProcedure::workTarget() const {
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 void AddSubProcedure::emptyWorkingArea() {
@@ -67,17 +66,17 @@ void AddSubProcedure::semplificaVerticale(int which, bool MostraSoluzione) {
     if (g <= 1) // already in lowest terms (0 only for a zero denominator)
         return;
     frame_.setNotice(notices::kVerticale);
-    s_.Passo = first;
+    Passo = first;
     // The focus rule runs after this handler, so giving the focus before the answers are
     // stored is safe.
     frame_.txtFraz(first)->setFocus(Qt::OtherFocusReason);
-    s_.Risposte[first] = int16_t(n / g);
+    Risposte[first] = int16_t(n / g);
     if (MostraSoluzione)
-        write(first, s_.Risposte[first]);
+        write(first, Risposte[first]);
     num->setEnabled(false);
-    s_.Risposte[first + 1] = int16_t(d / g);
+    Risposte[first + 1] = int16_t(d / g);
     if (MostraSoluzione)
-        write(first + 1, s_.Risposte[first + 1]);
+        write(first + 1, Risposte[first + 1]);
     den->setEnabled(false);
 }
 
@@ -87,69 +86,68 @@ void AddSubProcedure::ScegliPrimoPasso() {
     if (frame_.txtNum1()->isEnabled())
         semplificaVerticale(2, false);
     else
-        s_.Passo = 1;
+        Passo = 1;
     if (frame_.txtNum2()->isEnabled()) {
         if (frame_.txtNum1()->isEnabled()) {
-            s_.Passo = 5;
+            Passo = 5;
             frame_.setNotice(notices::kEsegui);
             DenominatoreComune(false);
         }
     } else {
-        s_.Passo = 3;
+        Passo = 3;
     }
 }
 
 // Steps 5, 6 and 7: the least common denominator of the two current denominators and the
 // two current numerators expanded to it.
 void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
-    const long d1 = frame_.txtDen1()->isEnabled() ? problem_.Den1 : s_.Risposte[2];
-    const long d2 = frame_.txtDen2()->isEnabled() ? problem_.Den2 : s_.Risposte[4];
+    const long d1 = frame_.txtDen1()->isEnabled() ? problem_.Den1 : Risposte[2];
+    const long d2 = frame_.txtDen2()->isEnabled() ? problem_.Den2 : Risposte[4];
     if (d1 <= 0 || d2 <= 0) // no problem started yet
         return;
     const long OpMcm1 = d1;
     const long OpMcm2 = d2;
     const long mcm = mcmOf(OpMcm1, OpMcm2);
-    s_.Risposte[5] = int16_t(mcm);
+    Risposte[5] = int16_t(mcm);
     if (MostraSoluzione)
         write(5, mcm);
-    const long x = frame_.txtNum1()->isEnabled() ? problem_.Num1 : s_.Risposte[1];
-    const long y = frame_.txtNum2()->isEnabled() ? problem_.Num2 : s_.Risposte[3];
-    s_.Risposte[6] = int16_t(x * (mcm / OpMcm1));
-    s_.Risposte[7] = int16_t(y * (mcm / OpMcm2));
+    const long x = frame_.txtNum1()->isEnabled() ? problem_.Num1 : Risposte[1];
+    const long y = frame_.txtNum2()->isEnabled() ? problem_.Num2 : Risposte[3];
+    Risposte[6] = int16_t(x * (mcm / OpMcm1));
+    Risposte[7] = int16_t(y * (mcm / OpMcm2));
     if (MostraSoluzione) {
-        write(6, s_.Risposte[6], true);
-        write(7, s_.Risposte[7], true);
+        write(6, Risposte[6], true);
+        write(7, Risposte[7], true);
     }
 }
 
 // Steps 8 and 9: the sum or difference over the common denominator that step 5 expects.
 void AddSubProcedure::CalcolaRisultato(bool MostraSoluzione) {
-    s_.Risposte[8] =
-        int16_t(subtract_ ? s_.Risposte[6] - s_.Risposte[7] : s_.Risposte[6] + s_.Risposte[7]);
+    Risposte[8] = int16_t(subtract_ ? Risposte[6] - Risposte[7] : Risposte[6] + Risposte[7]);
     if (MostraSoluzione)
-        write(8, s_.Risposte[8]);
-    s_.Risposte[9] = s_.Risposte[5];
+        write(8, Risposte[8]);
+    Risposte[9] = Risposte[5];
     if (MostraSoluzione)
-        write(9, s_.Risposte[9]);
+        write(9, Risposte[9]);
 }
 
 // Steps 10 and 11: the result reduced, when it can be (a zero difference stays as it is).
 void AddSubProcedure::SemplificaRisultato(bool MostraSoluzione) {
-    const long n = s_.Risposte[8];
-    const long d = s_.Risposte[9];
+    const long n = Risposte[8];
+    const long d = Risposte[9];
     const long g = mcdOf(n, d);
     if (g <= 1 || (subtract_ && n == 0))
         return;
     frame_.setNotice(notices::kVerticale);
-    s_.Passo = 10;
+    Passo = 10;
     frame_.txtFraz(10)->setFocus(Qt::OtherFocusReason);
-    s_.Risposte[10] = int16_t(n / g);
+    Risposte[10] = int16_t(n / g);
     if (MostraSoluzione)
-        write(10, s_.Risposte[10]);
+        write(10, Risposte[10]);
     frame_.txtFraz(8)->setEnabled(false);
-    s_.Risposte[11] = int16_t(d / g);
+    Risposte[11] = int16_t(d / g);
     if (MostraSoluzione)
-        write(11, s_.Risposte[11]);
+        write(11, Risposte[11]);
     frame_.txtFraz(9)->setEnabled(false);
 }
 
@@ -163,7 +161,7 @@ bool AddSubProcedure::accepts(const Problem &p) const {
 
 void AddSubProcedure::startRefused() {
     if (subtract_)
-        s_.Passo = 0; // the subtraction's start sets it first, whether or not it succeeds
+        Passo = 0; // the subtraction's start sets it first, whether or not it succeeds
     ctx_.suona(CueWrong);
 }
 
@@ -176,27 +174,27 @@ QLineEdit *AddSubProcedure::firstStep(const Problem &problem) {
     showOperands();
     semplificaVerticale(1, false);
     ScegliPrimoPasso();
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 void AddSubProcedure::check() {
-    const int k = s_.Passo;
+    const int k = Passo;
     QLineEdit *box = frame_.txtFraz(k);
     if (!box || !box->isEnabled()) // no current step: leave the screen as it is
         return;
-    if (frame_.checkEntry(box, s_.Risposte[k]) != ExerciseFrame::Entry::Right)
+    if (frame_.checkEntry(box, Risposte[k]) != ExerciseFrame::Entry::Right)
         return;
     // Steps 3 and 4 are asked only while the second fraction is being reduced, 10 and 11
     // only while the result is.
-    s_.Passo = k + 1;
-    switch (s_.Passo) {
+    Passo = k + 1;
+    switch (Passo) {
     case 3:
         semplificaVerticale(2, false);
         if (!frame_.txtNum2()->isEnabled()) {
             next(3);
             return;
         }
-        s_.Passo = 5;
+        Passo = 5;
         break;
     case 4:
         if (!frame_.txtNum2()->isEnabled()) {
@@ -221,11 +219,11 @@ void AddSubProcedure::check() {
         frame_.completeExercise();
         return;
     }
-    next(s_.Passo);
-    if (s_.Passo == 5) {
+    next(Passo);
+    if (Passo == 5) {
         DenominatoreComune(false);
         frame_.setNotice(notices::kEsegui);
-    } else if (s_.Passo == 8) {
+    } else if (Passo == 8) {
         CalcolaRisultato(false);
         frame_.setNotice(notices::kCalcola);
     }
@@ -251,13 +249,15 @@ void AddSubProcedure::focusArrived(QWidget *widget) {
     }
 }
 
-// txtFraz_GotFocus, whatever box got the focus: with step 3 current and nothing to reduce
-// in the second fraction (Risposte(3) 0), the pupil goes on to step 5, whose answers are
-// worked out now.
+int AddSubProcedure::stepOnFocus(int Passo, const std::array<int16_t, 13> &Risposte) {
+    return Passo == 3 && Risposte[3] == 0 ? 5 : Passo;
+}
+
+// txtFraz_GotFocus, whatever box got the focus: a move to step 5 works out its answers.
 void AddSubProcedure::focusRule() {
-    if (s_.Passo != 3 || s_.Risposte[3] != 0)
+    if (stepOnFocus(Passo, Risposte) == Passo)
         return;
     frame_.txtFraz(5)->setFocus(Qt::OtherFocusReason);
-    s_.Passo = 5;
+    Passo = 5;
     DenominatoreComune(false);
 }

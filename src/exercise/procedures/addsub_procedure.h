@@ -5,10 +5,12 @@
 
 #include "procedure.h"
 
+#include <array>
+#include <cstdint>
+
 class ExerciseFrame;
 class QLineEdit;
 struct AppContext;
-struct SharedState;
 
 // The guided written procedure of addition and subtraction: it builds the working area
 // (two operand fractions, step boxes txtFraz(1..11)) on the frame and runs the steps.
@@ -44,6 +46,14 @@ class AddSubProcedure : public Procedure {
     // the focus.
     void focusArrived(QWidget *widget) override;
 
+    // The focus rule's verdict (txtFraz_GotFocus): with step 3 current and nothing to ask
+    // there (Risposte(3) 0), the pupil goes on to step 5. Returns the step then current.
+    static int stepOnFocus(int Passo, const std::array<int16_t, 13> &Risposte);
+
+    // The step asked now (Passo) and what each step box expects (Risposte).
+    int currentStep() const { return Passo; }
+    const std::array<int16_t, 13> &answers() const { return Risposte; }
+
   private:
     void semplificaVerticale(int which, bool MostraSoluzione);
     void ScegliPrimoPasso();
@@ -58,8 +68,13 @@ class AddSubProcedure : public Procedure {
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
-    SharedState &s_;
     bool subtract_;
     // The problem being worked, as its start or its solution was given it.
     Problem problem_;
+    // The step box txtFraz(Passo) that takes the next entry; 0 (a refused subtraction) or
+    // 12 (the exercise complete): none. A new screen asks box 1, as its load leaves it.
+    int Passo = 1;
+    // Risposte[k]: what step box k expects, stored by the step procedures before the pupil
+    // answers it (index 0 unused); later steps work on the answers earlier ones stored.
+    std::array<int16_t, 13> Risposte{};
 };

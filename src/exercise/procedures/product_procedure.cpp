@@ -33,7 +33,7 @@ constexpr int kStageTerms[4][2] = {{0, 1}, {2, 3}, {0, 3}, {1, 2}};
 } // namespace
 
 ProductProcedure::ProductProcedure(ExerciseFrame &frame, QPoint shift)
-    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state) {
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()) {
     namespace p = layout::product;
     frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), p::kNum1.translated(shift)),
                           frame.makeBox(QStringLiteral("txtDen1"), p::kDen1.translated(shift)),
@@ -62,7 +62,7 @@ void ProductProcedure::emptySteps() {
 
 void ProductProcedure::emptyWorkingArea() {
     enableOperands();
-    s_.Passo = 0;
+    Passo = 0;
     PosSequenza = 0;
     for (QLineEdit *b : frame_.operandBoxes())
         b->clear();
@@ -70,7 +70,7 @@ void ProductProcedure::emptyWorkingArea() {
 }
 
 QLineEdit *ProductProcedure::workTarget() const {
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 QLineEdit *ProductProcedure::place(int p) const {
@@ -88,7 +88,7 @@ void ProductProcedure::appendStep(int box) {
 
 void ProductProcedure::ask(int box, long value, bool MostraSoluzione, bool leadingBlank) {
     appendStep(box);
-    s_.Risposte[box] = int16_t(value); // at most 99 x 99
+    Risposte[box] = int16_t(value); // at most 99 x 99
     if (MostraSoluzione) {
         const QString digits = QString::number(value);
         frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
@@ -111,8 +111,8 @@ void ProductProcedure::workStages(const std::array<int, 4> &terms, bool MostraSo
             if (MostraSoluzione)
                 place(kChain[t][level[t]])->setEnabled(false);
             value[t] /= g;
-            s_.Passo = kChain[t][++level[t]];
-            ask(s_.Passo, value[t], MostraSoluzione);
+            Passo = kChain[t][++level[t]];
+            ask(Passo, value[t], MostraSoluzione);
         }
     }
     // From the numbers as given: the result comes out in lowest terms all the same.
@@ -126,7 +126,7 @@ void ProductProcedure::workStages(const std::array<int, 4> &terms, bool MostraSo
 void ProductProcedure::solution(const Problem &problem) {
     ctx_.suona(CueRight);
     emptySteps();
-    s_.Passo = 0;
+    Passo = 0;
     PosSequenza = 0;
     // The solution always stands on the product as given, even over the pupil's scribbles
     // or in the middle of a division's rewrite.
@@ -143,16 +143,16 @@ QLineEdit *ProductProcedure::beginProduct(const std::array<int, 4> &terms) {
     frame_.showOperands(terms);
     enableOperands();
     emptySteps();
-    s_.Passo = 0;
+    Passo = 0;
     PosSequenza = 0;
     workStages(terms, false); // Risposte and SequenzaPassi only
     PosSequenza = 1;
-    s_.Passo = SequenzaPassi[1];
+    Passo = SequenzaPassi[1];
     frame_.setNotice(notices::kEsegui);
     pairPrompt();
     PassiEseguiti = 0;
     frame_.productStageBegan();
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 // A pair of steps begins at PosSequenza: a simplification says which and crosses out the
@@ -171,13 +171,13 @@ void ProductProcedure::pairPrompt() {
 }
 
 void ProductProcedure::checkProduct() {
-    QLineEdit *box = frame_.txtFraz(s_.Passo);
+    QLineEdit *box = frame_.txtFraz(Passo);
     if (!box) // no current step (Passo 0): nothing to check
         return;
-    const ExerciseFrame::Entry entry = frame_.checkEntry(box, s_.Risposte[s_.Passo]);
+    const ExerciseFrame::Entry entry = frame_.checkEntry(box, Risposte[Passo]);
     if (entry == ExerciseFrame::Entry::Empty)
         return;
-    if (entry == ExerciseFrame::Entry::Right && s_.Passo == 10) {
+    if (entry == ExerciseFrame::Entry::Right && Passo == 10) {
         frame_.completeExercise();
         return;
     }
@@ -186,13 +186,13 @@ void ProductProcedure::checkProduct() {
         ++PassiEseguiti;
         if (PosSequenza + 1 < int(SequenzaPassi.size()))
             ++PosSequenza;
-        s_.Passo = SequenzaPassi[PosSequenza];
+        Passo = SequenzaPassi[PosSequenza];
         if (PassiEseguiti == 2 || PassiEseguiti == 4 || PassiEseguiti == 6)
             pairPrompt();
-        if (QLineEdit *next = frame_.txtFraz(s_.Passo))
+        if (QLineEdit *next = frame_.txtFraz(Passo))
             next->setFocus(Qt::OtherFocusReason);
     }
     // After a right answer that leads to the product's numerator, or any wrong one there.
-    if (s_.Passo == 9)
+    if (Passo == 9)
         frame_.setNotice(notices::kCalcola);
 }

@@ -12,7 +12,6 @@
 class ExerciseFrame;
 class QLineEdit;
 struct AppContext;
-struct SharedState;
 
 // The written product of two fractions, the common part of the multiplication screens and
 // of the division screens' second phase: it builds the operand boxes and the step boxes
@@ -31,6 +30,10 @@ class ProductProcedure : public Procedure {
     // Wherever the focus goes, a product moves nobody on.
     void focusArrived(QWidget *) override {}
 
+    // The product step asked now (Passo) and what each step box expects (Risposte).
+    int currentStep() const { return Passo; }
+    const std::array<int16_t, 13> &answers() const { return Risposte; }
+
   protected:
     // Builds the working area shifted by shift from where frmMolt has it.
     ProductProcedure(ExerciseFrame &frame, QPoint shift);
@@ -47,7 +50,6 @@ class ProductProcedure : public Procedure {
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
-    SharedState &s_;
 
   private:
     void workStages(const std::array<int, 4> &terms, bool MostraSoluzione);
@@ -58,6 +60,11 @@ class ProductProcedure : public Procedure {
     void enableOperands();
     void emptySteps();
 
+    // The step box txtFraz(Passo) that takes the next product entry; 0: none. A new screen
+    // asks box 1, as its load leaves it, until the working area is first emptied.
+    int Passo = 1;
+    // Risposte[k]: what step box k expects (1..10), worked out with the order of the steps.
+    std::array<int16_t, 13> Risposte{};
     // The order of the steps of the product on screen, worked out at its start: entries
     // 1..n hold the step boxes in the order they are asked.
     std::array<int16_t, 16> SequenzaPassi{};

@@ -25,13 +25,11 @@ PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, Operation op, EntrySign
     });
 }
 
-// The start menu's Modo is left alone: the screen's phase is its own, so "Esci" finds the
-// menu's mode as it was.
+// The screen is new: its working area is empty and its operation asks step box 1, as
+// AzzeraSchermo followed by Passo 1 would leave them, so nothing needs resetting.
 void PupilEntryScreen::load() {
-    frame_.AzzeraSchermo();
     state_.Modo = EntryPhase::Entering;
     state_.CampoIns = 1;
-    frame_.context().state.Passo = 1;
     frame_.problemBeingTyped();
     entry_->showOnlyHand(1);
 }
