@@ -56,8 +56,8 @@ class StartMenu : public ProgramWindow {
     void Check1_Click();
     void cmdInfo_Click();
     void cmdEsci_Click();
-    void scegliModo(ProblemSource modo);
-    void apriOperazione(Operation op);
+    void chooseMode(ProblemSource source);
+    void openOperation(Operation op);
 
     AppContext &ctx_;
     std::function<void()> exit_;

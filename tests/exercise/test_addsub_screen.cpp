@@ -150,20 +150,14 @@ void TestAddSubScreen::pupilWorksThroughProblem() {
     }
 }
 
+// How a text reads as a number is entryValue's (test_entry_value); here, that the check
+// compares what it reads, and treats a text that is no number as a wrong answer.
 void TestAddSubScreen::entryIsCheckedAsAWholeNumber_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("7") << "7" << true;
-    QTest::newRow("07") << "07" << true;
-    QTest::newRow("blanks around") << " 7 " << true;
-    QTest::newRow("many leading zeros") << "0000000007" << true;
-    QTest::newRow("70") << "70" << false;
-    QTest::newRow("letter") << "a" << false;
-    QTest::newRow("digit then letter") << "7a" << false;
-    QTest::newRow("minus sign") << "-7" << false;
-    QTest::newRow("plus sign") << "+7" << false;
-    QTest::newRow("blank inside") << "0 7" << false;
-    QTest::newRow("too long") << "99999999999999999999" << false;
+    QTest::newRow("the number, with a leading zero") << " 07" << true;
+    QTest::newRow("another number") << "70" << false;
+    QTest::newRow("no number") << "7a" << false;
 }
 
 void TestAddSubScreen::entryIsCheckedAsAWholeNumber() {

@@ -140,9 +140,7 @@ void TestDivisionScreen::rewriteEntriesAreCheckedAsWholeNumbers_data() {
     QTest::newRow("R3 copied unchanged") << 3 << "3" << false;
     QTest::newRow("R4 expects the divisor's numerator") << 4 << "3" << true;
     QTest::newRow("leading zero") << 2 << "05" << true;
-    QTest::newRow("a letter") << 1 << "x" << false;
-    QTest::newRow("a sign") << 1 << "+2" << false;
-    QTest::newRow("too big for any box") << 1 << "99999" << false;
+    QTest::newRow("no number") << 1 << "x" << false;
 }
 
 void TestDivisionScreen::rewriteEntriesAreCheckedAsWholeNumbers() {

@@ -170,7 +170,7 @@ ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
 }
 
 void ExerciseFrame::wrongAnswer(QLineEdit *box) {
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueWrong);
     if (!EsercizioRipetuto) {
         ++counters_.Errori;
         showCounters();
@@ -230,7 +230,7 @@ void ExerciseFrame::productStageBegan() {
 
 void ExerciseFrame::completeExercise() {
     setNotice(notices::kMissioneCompiuta);
-    ctx_.suona(CueCompleted);
+    Suona(ctx_, CueCompleted);
     if (!EsercizioRipetuto) {
         ++counters_.Eseguite;
         showCounters();
@@ -259,7 +259,7 @@ QLineEdit *ExerciseFrame::workTargetBox() const {
 }
 
 void ExerciseFrame::keypadKey(int key, const QString &text) {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     QLineEdit *target = keypadTargetBox();
     if (!target)
         return;
@@ -298,7 +298,7 @@ bool ExerciseFrame::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void ExerciseFrame::leave() {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     if (auto *menu = qobject_cast<ProgramWindow *>(startMenu_)) {
         // Back on the screen this window was on.
         menu->showAndActivate(this);

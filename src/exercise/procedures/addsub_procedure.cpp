@@ -3,6 +3,7 @@
 
 #include "addsub_procedure.h"
 
+#include "addsub_steps.h"
 #include "app_context.h"
 #include "arithmetic.h"
 #include "exercise_frame.h"
@@ -36,7 +37,7 @@ void AddSubProcedure::write(int box, long value, bool leadingBlank) {
 
 void AddSubProcedure::next(int k) {
     frame_.txtFraz(k)->setFocus(Qt::OtherFocusReason);
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
 }
 
 QLineEdit *AddSubProcedure::workTarget() const {
@@ -54,9 +55,17 @@ void AddSubProcedure::emptyWorkingArea() {
         frame_.txtFraz(k)->clear();
 }
 
-// SemplificaVerticale1 (which 1) and SemplificaVerticale2 (which 2). Every box stays
-// typeable, so the numbers come from the problem as given, never from the boxes' text.
-void AddSubProcedure::semplificaVerticale(int which, bool MostraSoluzione) {
+void AddSubProcedure::SemplificaVerticale1(bool MostraSoluzione) {
+    reduceOperand(1, MostraSoluzione);
+}
+
+void AddSubProcedure::SemplificaVerticale2(bool MostraSoluzione) {
+    reduceOperand(2, MostraSoluzione);
+}
+
+// Steps 1 and 2 (which 1) or 3 and 4 (which 2). Every box stays typeable, so the numbers
+// come from the problem as given, never from the boxes' text.
+void AddSubProcedure::reduceOperand(int which, bool MostraSoluzione) {
     QLineEdit *num = which == 1 ? frame_.txtNum1() : frame_.txtNum2();
     QLineEdit *den = which == 1 ? frame_.txtDen1() : frame_.txtDen2();
     const int first = which == 1 ? 1 : 3;
@@ -84,7 +93,7 @@ void AddSubProcedure::semplificaVerticale(int which, bool MostraSoluzione) {
 // else 5.
 void AddSubProcedure::ScegliPrimoPasso() {
     if (frame_.txtNum1()->isEnabled())
-        semplificaVerticale(2, false);
+        SemplificaVerticale2(false);
     else
         Passo = 1;
     if (frame_.txtNum2()->isEnabled()) {
@@ -155,24 +164,24 @@ void AddSubProcedure::showOperands() {
     frame_.showOperands({problem_.Num1, problem_.Den1, problem_.Num2, problem_.Den2});
 }
 
-bool AddSubProcedure::accepts(const Problem &p) const {
-    return !(subtract_ && fractionLess(p.Num1, p.Den1, p.Num2, p.Den2));
+bool AddSubProcedure::accepts(const Problem &problem) const {
+    return !differenceIsNegative(problem);
 }
 
 void AddSubProcedure::startRefused() {
     if (subtract_)
         Passo = 0; // the subtraction's start sets it first, whether or not it succeeds
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueWrong);
 }
 
 void AddSubProcedure::startCue(ExerciseStart) {
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
 }
 
 QLineEdit *AddSubProcedure::firstStep(const Problem &problem) {
     problem_ = problem;
     showOperands();
-    semplificaVerticale(1, false);
+    SemplificaVerticale1(false);
     ScegliPrimoPasso();
     return frame_.txtFraz(Passo);
 }
@@ -189,7 +198,7 @@ void AddSubProcedure::check() {
     Passo = k + 1;
     switch (Passo) {
     case 3:
-        semplificaVerticale(2, false);
+        SemplificaVerticale2(false);
         if (!frame_.txtNum2()->isEnabled()) {
             next(3);
             return;
@@ -231,10 +240,10 @@ void AddSubProcedure::check() {
 
 void AddSubProcedure::solution(const Problem &problem) {
     problem_ = problem;
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
     showOperands(); // the solution stands beside the problem it solves
-    semplificaVerticale(1, true);
-    semplificaVerticale(2, true);
+    SemplificaVerticale1(true);
+    SemplificaVerticale2(true);
     DenominatoreComune(true);
     CalcolaRisultato(true);
     SemplificaRisultato(true);

@@ -55,7 +55,9 @@ class AddSubProcedure : public Procedure {
     const std::array<int16_t, 13> &answers() const { return Risposte; }
 
   private:
-    void semplificaVerticale(int which, bool MostraSoluzione);
+    void SemplificaVerticale1(bool MostraSoluzione);
+    void SemplificaVerticale2(bool MostraSoluzione);
+    void reduceOperand(int which, bool MostraSoluzione);
     void ScegliPrimoPasso();
     void DenominatoreComune(bool MostraSoluzione);
     void CalcolaRisultato(bool MostraSoluzione);

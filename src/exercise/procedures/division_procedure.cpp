@@ -62,20 +62,20 @@ void DivisionProcedure::emptyWorkingArea() {
 }
 
 void DivisionProcedure::startRefused() {
-    ctx_.suona(CueRight);
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueRight);
+    Suona(ctx_, CueWrong);
 }
 
 void DivisionProcedure::startCue(ExerciseStart start) {
     if (start == ExerciseStart::Repeat) {
-        ctx_.suona(CueClick);
+        Suona(ctx_, CueClick);
         // The random screen's "Ripeti" restarts through its start button, which has a cue of
         // its own; the pupil-entry screen's does not.
         if (!pupilEntry_)
-            ctx_.suona(CueRight);
+            Suona(ctx_, CueRight);
         return;
     }
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
 }
 
 QLineEdit *DivisionProcedure::firstStep(const Problem &problem) {
@@ -101,10 +101,10 @@ void DivisionProcedure::checkRewrite() {
     if (campo < 4) {
         ++campo;
         rewriteBox(campo)->setFocus(Qt::OtherFocusReason);
-        ctx_.suona(CueRight);
+        Suona(ctx_, CueRight);
         return;
     }
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
     rewrite_.FaseReciproco = false;
     campo = 0;
     AvviaMoltiplicazione();

@@ -24,9 +24,9 @@ std::array<int, 4> MultiplicationProcedure::productTerms(const Problem &p) const
 }
 
 void MultiplicationProcedure::startRefused() {
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueWrong);
 }
 
 void MultiplicationProcedure::startCue(ExerciseStart) {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
 }

@@ -124,7 +124,7 @@ void ProductProcedure::workStages(const std::array<int, 4> &terms, bool MostraSo
 }
 
 void ProductProcedure::solution(const Problem &problem) {
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
     emptySteps();
     Passo = 0;
     PosSequenza = 0;
@@ -138,7 +138,7 @@ void ProductProcedure::solution(const Problem &problem) {
 
 QLineEdit *ProductProcedure::beginProduct(const std::array<int, 4> &terms) {
     // Each product is announced with the right-answer cue as it is prepared.
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
     // The terms as plain numbers: a term typed as "07" in a division's rewrite reads "7".
     frame_.showOperands(terms);
     enableOperands();
@@ -182,7 +182,7 @@ void ProductProcedure::checkProduct() {
         return;
     }
     if (entry == ExerciseFrame::Entry::Right) {
-        ctx_.suona(CueRight);
+        Suona(ctx_, CueRight);
         ++PassiEseguiti;
         if (PosSequenza + 1 < int(SequenzaPassi.size()))
             ++PosSequenza;

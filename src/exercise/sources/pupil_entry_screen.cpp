@@ -53,7 +53,7 @@ void PupilEntryScreen::trimOverlong(int campo) {
     const int excess = int(text.size()) - 2;
     if (excess <= 0)
         return;
-    frame_.context().suona(CueClick);
+    Suona(frame_.context(), CueClick);
     // One key can bring many characters (a paste): all that do not fit go at once, as that
     // many backspaces would take them, rather than one queued trim and click for each.
     const int caret = box->cursorPosition();
@@ -71,7 +71,7 @@ QLineEdit *PupilEntryScreen::keypadTarget() const {
 
 std::optional<Problem> PupilEntryScreen::takeProblem(const Procedure &procedure) {
     entry_->showAllHands();
-    const EnteredProblem p = entry_->readEntries(false);
+    const EnteredProblem p = entry_->readEntries();
     const Problem problem{op_, p.num1, p.den1, p.num2, p.den2};
     if (p.verdict != StartVerdict::Accepted || !procedure.accepts(problem))
         return std::nullopt; // the entries stay as typed, to be corrected

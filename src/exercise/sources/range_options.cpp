@@ -120,7 +120,7 @@ QLineEdit *RangeOptions::keypadTarget() const {
 }
 
 void RangeOptions::picked(bool numerator, int max) {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     frame_.AzzeraSchermo();
     (numerator ? ranges_.NumMax : ranges_.DenMax) = max;
 }

@@ -1,20 +1,15 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "arithmetic.h"
-#include "shared_state.h"
+// The integer routines of the shared core: CalcolaMCD and CalcolaMcm.
 
-#include <QString>
+#include "arithmetic.h"
+
 #include <QTest>
 
-class TestSharedState : public QObject {
+class TestArithmetic : public QObject {
     Q_OBJECT
   private slots:
-    void startsUnsetWithSoundOn() {
-        SharedState s;
-        QVERIFY(s.SuonoAttivo);
-    }
-
     void greatestCommonDivisor_data() {
         QTest::addColumn<long>("a");
         QTest::addColumn<long>("b");
@@ -76,5 +71,5 @@ class TestSharedState : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestSharedState)
-#include "test_shared_state.moc"
+QTEST_APPLESS_MAIN(TestArithmetic)
+#include "test_arithmetic.moc"
