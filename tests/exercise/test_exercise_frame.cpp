@@ -134,33 +134,39 @@ void TestExerciseFrame::everyScreenHasTheCommonFrame_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QRect>("startAt");
+    QTest::addColumn<QRect>("noticeAt");
+    QTest::addColumn<QString>("notice");
     const QRect rnd = layout::frame::kStartRandom;
     const QRect pup = layout::frame::kStartPupil;
+    // Where each screen's drawing puts its message line: lower where the working area lets it.
+    const QRect low(136, 356, 349, 85);
+    const QString press = QStringLiteral("Premi Avvio per cominciare");
+    const QString type = QStringLiteral("Inserisci i numeri e premi Avvio per cominciare");
     const int C = int(ProblemSource::Computer), P = int(ProblemSource::Pupil);
     QTest::newRow("frmAdd") << int(Operation::Addition) << C << "frmAdd"
                             << "Addizione"
-                            << "cmdAvvio" << rnd;
+                            << "cmdAvvio" << rnd << low << press;
     QTest::newRow("frmSott") << int(Operation::Subtraction) << C << "frmSott"
                              << "Sottrazione"
-                             << "cmdAvvio" << rnd;
+                             << "cmdAvvio" << rnd << low << press;
     QTest::newRow("frmMolt") << int(Operation::Multiplication) << C << "frmMolt"
                              << "Moltiplicazione"
-                             << "cmdAvvio" << rnd;
+                             << "cmdAvvio" << rnd << low << press;
     QTest::newRow("frmDiv") << int(Operation::Division) << C << "frmDiv"
                             << "Divisione"
-                            << "cmdStartDiv" << rnd;
+                            << "cmdStartDiv" << rnd << QRect(132, 344, 353, 85) << press;
     QTest::newRow("frmAdd2") << int(Operation::Addition) << P << "frmAdd2"
                              << "Addizione"
-                             << "cmdAvvio" << pup;
+                             << "cmdAvvio" << pup << low << type;
     QTest::newRow("frmSott2") << int(Operation::Subtraction) << P << "frmSott2"
                               << "Sottrazione"
-                              << "cmdAvvio" << pup;
+                              << "cmdAvvio" << pup << low << type;
     QTest::newRow("frmMolt2") << int(Operation::Multiplication) << P << "frmMolt2"
                               << "Moltiplicazione"
-                              << "cmdAvvio" << pup;
+                              << "cmdAvvio" << pup << QRect(136, 332, 349, 85) << type;
     QTest::newRow("frmDiv2") << int(Operation::Division) << P << "frmDiv2"
                              << "Divisione"
-                             << "cmdStartDiv" << pup;
+                             << "cmdStartDiv" << pup << QRect(136, 344, 353, 85) << type;
 }
 
 void TestExerciseFrame::everyScreenHasTheCommonFrame() {
@@ -180,6 +186,9 @@ void TestExerciseFrame::everyScreenHasTheCommonFrame() {
     QVERIFY(d.screen->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!(d.screen->windowFlags() & Qt::WindowCloseButtonHint));
     QCOMPARE(d.button(start)->geometry(), startAt);
+    auto *notice = d.screen->findChild<QLabel *>("lblAvviso");
+    QTEST(notice->geometry(), "noticeAt");
+    QTEST(notice->text(), "notice");
     QCOMPARE(d.button(start)->accessibleName(), QStringLiteral("Avvio"));
     auto *keypad = d.screen->findChild<QGroupBox *>("Frame1");
     QCOMPARE(keypad->title(), QStringLiteral("Tastierino numerico"));

@@ -31,12 +31,12 @@ QString counterText(int value) {
     return QLatin1Char(' ') + QString::number(value);
 }
 
-ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu)
-    : ctx_(ctx), kind_(kind), startMenu_(startMenu) {
+ExerciseFrame::ExerciseFrame(AppContext &ctx, const Setup &setup, QWidget *startMenu)
+    : ctx_(ctx), setup_(setup), startMenu_(startMenu) {
     namespace f = layout::frame;
     loadProgramFonts();
-    setObjectName(QString::fromLatin1(kind.windowName));
-    const QString title = QString::fromLatin1(kind.title);
+    setObjectName(QString::fromLatin1(setup.windowName));
+    const QString title = QString::fromLatin1(setup.title);
     setWindowTitle(title);
     setClientSize(layout::kClient.width(), layout::kClient.height());
     setAutoFillBackground(true);
@@ -49,8 +49,7 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
         ->setAlignment(Qt::AlignCenter);
     makeLabel(this, "Label4", title, f::kTitle, layout::kTitleGreen, 36)
         ->setAlignment(Qt::AlignCenter);
-    makeLabel(this, "Label5", QStringLiteral("Avviate"),
-              kind.pupilEntry ? f::kAvviateCaptionPupil : f::kAvviateCaption, layout::kDarkRed,
+    makeLabel(this, "Label5", QStringLiteral("Avviate"), setup.avviateCaptionAt, layout::kDarkRed,
               14.25, true);
     avviate_ = makeLabel(this, "lblAvviate", QStringLiteral("00"), f::kAvviateValue,
                          layout::kDarkRed, 14.25);
@@ -62,11 +61,8 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
               true);
     errori_ = makeLabel(this, "lblErrori", QStringLiteral("00"), f::kErroriValue, layout::kDarkRed,
                         14.25);
-    notice_ = makeLabel(this, "lblAvviso",
-                        kind.pupilEntry
-                            ? QStringLiteral("Inserisci i numeri e premi Avvio per cominciare")
-                            : QStringLiteral("Premi Avvio per cominciare"),
-                        f::kNotice, layout::kDarkRed, 21.75);
+    notice_ = makeLabel(this, "lblAvviso", QString::fromUtf8(setup.firstNotice), setup.noticeAt,
+                        layout::kDarkRed, 21.75);
     notice_->setAlignment(Qt::AlignCenter);
     notice_->setWordWrap(true);
 
@@ -74,9 +70,8 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
     keypad_->setGeometry(f::kKeypad);
     connect(keypad_, &Keypad::keyClicked, this, &ExerciseFrame::keypadKey);
 
-    start_ = makePictureButton(
-        this, kind.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
-        QStringLiteral("Avvio"), looks::red, kind.pupilEntry ? f::kStartPupil : f::kStartRandom);
+    start_ = makePictureButton(this, QString::fromLatin1(setup.startButton),
+                               QStringLiteral("Avvio"), looks::red, setup.startAt);
     solution_ = makePictureButton(this, QStringLiteral("cmdSoluzione"), QStringLiteral("Soluzione"),
                                   looks::green, f::kSoluzione);
     repeat_ = makePictureButton(this, QStringLiteral("cmdRipeti"), QStringLiteral("Ripeti"),
@@ -224,8 +219,7 @@ void ExerciseFrame::problemBeingTyped() {
 }
 
 void ExerciseFrame::productStageBegan() {
-    // On the random multiplication "Ripeti" comes only with the end of the exercise.
-    repeat_->setEnabled(kind_.pupilEntry || kind_.division);
+    repeat_->setEnabled(setup_.repeatDuringProduct);
 }
 
 void ExerciseFrame::completeExercise() {

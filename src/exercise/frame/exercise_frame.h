@@ -7,6 +7,7 @@
 #include "program_window.h"
 
 #include <QPointer>
+#include <QRect>
 #include <array>
 
 struct AppContext;
@@ -47,14 +48,20 @@ class ExerciseFrame : public ProgramWindow {
         int Errori = 0;
     };
 
-    struct Kind {
-        const char *windowName; // frmAdd .. frmDiv2
-        const char *title;      // "Addizione" ..
-        bool pupilEntry;        // the start button and the notice move for the entry frame
-        bool division;          // the start button is cmdStartDiv
+    // What makes one screen's frame differ from the others', as its row of the screen table
+    // gives it.
+    struct Setup {
+        const char *windowName;   // frmAdd .. frmDiv2
+        const char *title;        // "Addizione" ..
+        const char *startButton;  // cmdAvvio, or cmdStartDiv on the division screens
+        QRect startAt;            // the start button
+        QRect avviateCaptionAt;   // "Avviate" (Label5)
+        QRect noticeAt;           // the message line lblAvviso
+        const char *firstNotice;  // what the message line says until the first start
+        bool repeatDuringProduct; // "Ripeti" stays usable while a product's stages are worked
     };
 
-    ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu);
+    ExerciseFrame(AppContext &ctx, const Setup &setup, QWidget *startMenu);
     ~ExerciseFrame() override;
 
     AppContext &context() const { return ctx_; }
@@ -107,8 +114,8 @@ class ExerciseFrame : public ProgramWindow {
     // exercise on screen stays visible, but it can no longer be answered.
     void problemBeingTyped();
     // A product's stages begin (a multiplication's start, a division's passage from its
-    // rewrite): "Ripeti" stays usable while they are worked on the pupil-entry
-    // multiplication and on both division screens, and not on the random multiplication.
+    // rewrite): "Ripeti" stays usable while they are worked where the screen's setup says
+    // so, and comes only with the end of the exercise elsewhere.
     void productStageBegan();
     // The check of an entry, alike on every screen: an empty box only gets the focus back;
     // a text that is not the whole number expected is a wrong answer (the wrong cue, one
@@ -143,7 +150,7 @@ class ExerciseFrame : public ProgramWindow {
     void leave();
 
     AppContext &ctx_;
-    const Kind kind_;
+    const Setup setup_;
     QPointer<QWidget> startMenu_;
     Procedure *procedure_ = nullptr;
     SourcePanel *source_ = nullptr;

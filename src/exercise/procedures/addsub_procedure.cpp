@@ -7,27 +7,29 @@
 #include "app_context.h"
 #include "arithmetic.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "notices.h"
 #include "working_area.h"
+#include "working_layout.h"
 
 #include <QLineEdit>
 
-AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
-    : Procedure(&frame), frame_(frame), ctx_(frame.context()), subtract_(subtract) {
+AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, QPoint shift, const char *sign,
+                                 Refusal refusal)
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()), refusal_(refusal) {
     namespace a = layout::addsub;
-    frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), a::kNum1),
-                          frame.makeBox(QStringLiteral("txtDen1"), a::kDen1),
-                          frame.makeBox(QStringLiteral("txtNum2"), a::kNum2),
-                          frame.makeBox(QStringLiteral("txtDen2"), a::kDen2));
+    frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), a::kNum1.translated(shift)),
+                          frame.makeBox(QStringLiteral("txtDen1"), a::kDen1.translated(shift)),
+                          frame.makeBox(QStringLiteral("txtNum2"), a::kNum2.translated(shift)),
+                          frame.makeBox(QStringLiteral("txtDen2"), a::kDen2.translated(shift)));
     for (int k = 1; k <= 11; ++k)
-        frame.setStepBox(k, frame.makeBox(QStringLiteral("txtFraz(%1)").arg(k), a::kStep[k]));
-    const QString sign = subtract ? QStringLiteral("-") : QStringLiteral("+");
-    makeSign(&frame, QStringLiteral("lblPiù"), sign, a::kOperator);
-    makeSign(&frame, QStringLiteral("Label1"), sign, a::kRowOperator);
-    makeSign(&frame, QStringLiteral("Label2"), QStringLiteral("="), a::kEquals);
+        frame.setStepBox(
+            k, frame.makeBox(QStringLiteral("txtFraz(%1)").arg(k), a::kStep[k].translated(shift)));
+    const QString operatorSign = QString::fromLatin1(sign);
+    makeSign(&frame, QStringLiteral("lblPiù"), operatorSign, a::kOperator.translated(shift));
+    makeSign(&frame, QStringLiteral("Label1"), operatorSign, a::kRowOperator.translated(shift));
+    makeSign(&frame, QStringLiteral("Label2"), QStringLiteral("="), a::kEquals.translated(shift));
     for (int i = 0; i < int(a::kBars.size()); ++i)
-        makeBar(&frame, QStringLiteral("Line%1").arg(i + 1), a::kBars[i]);
+        makeBar(&frame, QStringLiteral("Line%1").arg(i + 1), shifted(a::kBars[i], shift));
 }
 
 void AddSubProcedure::write(int box, long value, bool leadingBlank) {
@@ -132,7 +134,8 @@ void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
 
 // Steps 8 and 9: the sum or difference over the common denominator that step 5 expects.
 void AddSubProcedure::CalcolaRisultato(bool MostraSoluzione) {
-    Risposte[8] = int16_t(subtract_ ? Risposte[6] - Risposte[7] : Risposte[6] + Risposte[7]);
+    const bool subtract = problem_.op == Operation::Subtraction;
+    Risposte[8] = int16_t(subtract ? Risposte[6] - Risposte[7] : Risposte[6] + Risposte[7]);
     if (MostraSoluzione)
         write(8, Risposte[8]);
     Risposte[9] = Risposte[5];
@@ -145,7 +148,7 @@ void AddSubProcedure::SemplificaRisultato(bool MostraSoluzione) {
     const long n = Risposte[8];
     const long d = Risposte[9];
     const long g = mcdOf(n, d);
-    if (g <= 1 || (subtract_ && n == 0))
+    if (g <= 1 || n == 0) // only a difference can be 0, and it is never reduced
         return;
     frame_.setNotice(notices::kVerticale);
     Passo = 10;
@@ -169,8 +172,8 @@ bool AddSubProcedure::accepts(const Problem &problem) const {
 }
 
 void AddSubProcedure::startRefused() {
-    if (subtract_)
-        Passo = 0; // the subtraction's start sets it first, whether or not it succeeds
+    if (refusal_ == Refusal::ClearsStep)
+        Passo = 0;
     Suona(ctx_, CueWrong);
 }
 

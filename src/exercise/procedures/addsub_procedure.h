@@ -5,6 +5,7 @@
 
 #include "procedure.h"
 
+#include <QPoint>
 #include <array>
 #include <cstdint>
 
@@ -26,13 +27,19 @@ struct AppContext;
 class AddSubProcedure : public Procedure {
     Q_OBJECT
   public:
-    AddSubProcedure(ExerciseFrame &frame, bool subtract);
+    // What a refused start does to the current step: frmSott2 sets Passo to 0 before it
+    // looks at the entries, frmAdd2 only once they make a problem.
+    enum class Refusal { KeepsStep, ClearsStep };
+
+    // The working area shifted by shift from where its table has it, sign ("+" or "-")
+    // between the fractions and between the expanded numerators.
+    AddSubProcedure(ExerciseFrame &frame, QPoint shift, const char *sign, Refusal refusal);
 
     void emptyWorkingArea() override;
     // A subtraction's first fraction must not be the smaller: a draw is made again, a typed
     // problem refused.
     bool accepts(const Problem &problem) const override;
-    // The wrong-answer cue; a subtraction also leaves Passo at 0.
+    // The wrong-answer cue; Passo left as the refusal says.
     void startRefused() override;
     // The right-answer cue, for a new exercise and a repeat alike.
     void startCue(ExerciseStart start) override;
@@ -70,7 +77,7 @@ class AddSubProcedure : public Procedure {
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
-    bool subtract_;
+    const Refusal refusal_;
     // The problem being worked, as its start or its solution was given it.
     Problem problem_;
     // The step box txtFraz(Passo) that takes the next entry; 0 (a refused subtraction) or

@@ -5,15 +5,14 @@
 
 #include "app_context.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "notices.h"
 #include "working_area.h"
+#include "working_layout.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
-DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
-    : ProductProcedure(frame, layout::product::kShiftDivision), pupilEntry_(pupilEntry) {
+DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, QPoint productShift, RepeatCue repeatCue)
+    : ProductProcedure(frame, productShift), repeatCue_(repeatCue) {
     namespace d = layout::division;
     makeSign(&frame, QStringLiteral("lblPiù"), QStringLiteral("x"), d::kTimes, 18, false);
     for (int k = 1; k <= 4; ++k) {
@@ -26,7 +25,6 @@ DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
     makeBar(&frame, QStringLiteral("Line5"), d::kLine5);
     makeBar(&frame, QStringLiteral("Line3"), d::kLine3);
     makeSign(&frame, QStringLiteral("Label1"), QStringLiteral(":"), d::kDivide, 20.25);
-    frame.notice()->setGeometry(pupilEntry ? d::kNoticePupil : d::kNoticeRandom);
 }
 
 std::array<int, 4> DivisionProcedure::productTerms(const Problem &p) const {
@@ -69,9 +67,7 @@ void DivisionProcedure::startRefused() {
 void DivisionProcedure::startCue(ExerciseStart start) {
     if (start == ExerciseStart::Repeat) {
         Suona(ctx_, CueClick);
-        // The random screen's "Ripeti" restarts through its start button, which has a cue of
-        // its own; the pupil-entry screen's does not.
-        if (!pupilEntry_)
+        if (repeatCue_ == RepeatCue::ClickThenStart)
             Suona(ctx_, CueRight);
         return;
     }

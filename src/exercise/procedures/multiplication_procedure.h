@@ -6,13 +6,13 @@
 #include "product_procedure.h"
 
 // The multiplication screens: the written product of the problem's two fractions, started from
-// a draw or from the pupil's entry. On the pupil-entry screen "Ripeti" stays usable during
-// an exercise (the frame's rule for a product stage), so the pupil may restart the same
-// problem, unscored, at any time.
+// a draw or from the pupil's entry. Where the screen lets "Ripeti" stay usable during the
+// product (frmMolt2), the pupil may restart the same problem, unscored, at any time.
 class MultiplicationProcedure : public ProductProcedure {
     Q_OBJECT
   public:
-    MultiplicationProcedure(ExerciseFrame &frame, bool pupilEntry);
+    // The working area shifted by shift from where frmMolt has it.
+    MultiplicationProcedure(ExerciseFrame &frame, QPoint shift);
 
     // Every problem with its four numbers from 1 up can be multiplied.
     bool accepts(const Problem &) const override { return true; }

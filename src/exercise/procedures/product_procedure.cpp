@@ -6,19 +6,15 @@
 #include "app_context.h"
 #include "arithmetic.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "notices.h"
 #include "product_prompts.h"
 #include "working_area.h"
+#include "working_layout.h"
 
 #include <QLineEdit>
 #include <algorithm>
 
 namespace {
-layout::Bar shifted(layout::Bar b, QPoint by) {
-    return {b.x1 + by.x(), b.x2 + by.x(), b.y + by.y()};
-}
-
 // Each term's chain of places, written outward from its fraction: the operand box, then the
 // step boxes. The newest value of a term stands in the outermost filled place.
 constexpr int kChain[4][3] = {

@@ -15,6 +15,16 @@
 #include <QRadioButton>
 #include <cmath>
 
+namespace layout::ranges {
+// Where the range frames of the random screens sit.
+inline constexpr QRect kNumeratore{20, 68, 117, 129};    // Frame2
+inline constexpr QRect kDenominatore{20, 200, 117, 113}; // Frame3
+// Option k (from 0) of a frame, relative to the frame.
+inline constexpr QRect option(int k) {
+    return QRect(10, 20 + 22 * k, 100, 22);
+}
+} // namespace layout::ranges
+
 namespace {
 struct Range {
     const char *caption;
