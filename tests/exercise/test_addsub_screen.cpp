@@ -42,8 +42,6 @@ class TestAddSubScreen : public QObject {
     void enterActsOnlyWhileOkCanBeClicked();
     void enterOnAvvioStartsTheNextProblem();
     void focusRuleWaitsForTheAnswersOfTheStep();
-    void focusRuleMovesOnOnlyFromAnEmptyStepThree_data();
-    void focusRuleMovesOnOnlyFromAnEmptyStepThree();
     void focusOnAnotherBoxLeavesAnAskedStepThree();
     void screenAgreesWithThePlan();
 };
@@ -315,25 +313,6 @@ void TestAddSubScreen::focusRuleWaitsForTheAnswersOfTheStep() {
     QCOMPARE(d.passo(), 3);
     QCOMPARE(QApplication::focusWidget(), d.step(3));
     QCOMPARE(d.risposte()[3], int16_t(1));
-}
-
-void TestAddSubScreen::focusRuleMovesOnOnlyFromAnEmptyStepThree_data() {
-    QTest::addColumn<int>("passo");
-    QTest::addColumn<int>("risposta3");
-    QTest::addColumn<int>("after");
-    QTest::newRow("step 3, nothing to ask") << 3 << 0 << 5;
-    QTest::newRow("step 3 asked") << 3 << 2 << 3;
-    QTest::newRow("step 1, step 3 empty") << 1 << 0 << 1;
-    QTest::newRow("step 5, step 3 empty") << 5 << 0 << 5;
-    QTest::newRow("no step") << 0 << 0 << 0;
-}
-
-void TestAddSubScreen::focusRuleMovesOnOnlyFromAnEmptyStepThree() {
-    QFETCH(int, passo);
-    QFETCH(int, risposta3);
-    std::array<int16_t, 13> risposte{};
-    risposte[3] = int16_t(risposta3);
-    QTEST(AddSubProcedure::stepOnFocus(passo, risposte), "after");
 }
 
 // With an answer for step 3 stored, a click on another box changes nothing.

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "addsub_steps.h"
 #include "procedure.h"
 
 #include <QPoint>
@@ -14,12 +15,11 @@ class QLineEdit;
 struct AppContext;
 
 // The guided written procedure of addition and subtraction: it builds the working area
-// (two operand fractions, step boxes txtFraz(1..11)) on the frame and runs the steps.
-// Whether a fraction or the result is being reduced is kept where the pupil sees it, in
-// the enabled state of its boxes, and the steps decide what comes next from that; the
-// numbers they work on are the problem as given and the answers already expected
-// (Risposte), never what is typed in other boxes. Each step also writes its answers
-// into its boxes when called with MostraSoluzione, as "Soluzione" does.
+// (two operand fractions, step boxes txtFraz(1..11)) on the frame and renders the plan of
+// the problem (addSubSteps: which steps are asked, in which order, what each expects). The
+// steps show where a stage begins, cross out what a reduction replaces, and write their
+// answers into their boxes when called with MostraSoluzione, as "Soluzione" does; what
+// comes next is the plan's, never what is typed or greyed in the boxes.
 //
 // The focus rule of the step boxes lives here, as only these screens need it: when a step
 // box gets the focus while step 3 is current with nothing to ask there, the pupil is moved
@@ -53,37 +53,30 @@ class AddSubProcedure : public Procedure {
     // the focus.
     void focusArrived(QWidget *widget) override;
 
-    // The focus rule's verdict (txtFraz_GotFocus): with step 3 current and nothing to ask
-    // there (Risposte(3) 0), the pupil goes on to step 5. Returns the step then current.
-    static int stepOnFocus(int Passo, const std::array<int16_t, 13> &Risposte);
-
     // The step asked now (Passo) and what each step box expects (Risposte).
     int currentStep() const { return Passo; }
-    const std::array<int16_t, 13> &answers() const { return Risposte; }
+    const std::array<int16_t, 13> &answers() const { return steps_.Risposte; }
 
   private:
     void SemplificaVerticale1(bool MostraSoluzione);
     void SemplificaVerticale2(bool MostraSoluzione);
-    void reduceOperand(int which, bool MostraSoluzione);
+    void reduceInBoxes(int first, QLineEdit *num, QLineEdit *den, bool MostraSoluzione);
     void ScegliPrimoPasso();
     void DenominatoreComune(bool MostraSoluzione);
     void CalcolaRisultato(bool MostraSoluzione);
     void SemplificaRisultato(bool MostraSoluzione);
     void focusRule();
-    void showOperands();
-    void write(int box, long value, bool leadingBlank = false);
+    // Step box box shows what it expects.
+    void write(int box, bool leadingBlank = false);
     // Step box k is asked next: it takes the focus, with the right-answer cue.
     void next(int k);
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
     const Refusal refusal_;
-    // The problem being worked, as its start or its solution was given it.
-    Problem problem_;
+    // The plan of the problem on screen, made at its start (or by its solution).
+    AddSubSteps steps_;
     // The step box txtFraz(Passo) that takes the next entry; 0 (a refused subtraction) or
     // 12 (the exercise complete): none. A new screen asks box 1, as its load leaves it.
     int Passo = 1;
-    // Risposte[k]: what step box k expects, stored by the step procedures before the pupil
-    // answers it (index 0 unused); later steps work on the answers earlier ones stored.
-    std::array<int16_t, 13> Risposte{};
 };

@@ -27,8 +27,8 @@ DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, QPoint productShift, 
     makeSign(&frame, QStringLiteral("Label1"), QStringLiteral(":"), d::kDivide, 20.25);
 }
 
-std::array<int, 4> DivisionProcedure::productTerms(const Problem &p) const {
-    return {p.Num1, p.Den1, p.Den2, p.Num2};
+std::array<int, 4> DivisionProcedure::productTerms(const Problem &problem) const {
+    return divisionRewrite(problem);
 }
 
 QLineEdit *DivisionProcedure::workTarget() const {
