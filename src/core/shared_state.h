@@ -7,13 +7,11 @@
 // program; tests make their own.
 //
 // Only the sound switch is here: the start menu toggles it, every screen's cues obey it, and
-// it must outlive each screen. Everything else has one owner: the mode in the start menu,
-// the problem, the counters and the repeat flag in the exercise frame, the ranges in the
-// range options, the entry phase and box in the pupil-entry screen, the current step and the
-// answers each step expects in the screen's operation. What only carried a result from one
-// call to the next is a return value or an argument under its name (CalcolaMCD's MCD,
-// CalcolaMcm's mcm and OpMcm1/OpMcm2, Casuali's NumCasuale and DenCasuale, the steps'
-// MostraSoluzione, Suona's BufferSuono).
+// it must outlive each screen. Everything else the screens hold has a single owner of its
+// own (docs/engine.md, "What each part owns"); what only carried a result from one call to
+// the next is a return value or an argument under its name (CalcolaMCD's MCD, CalcolaMcm's
+// mcm and OpMcm1/OpMcm2, Casuali's NumCasuale and DenCasuale, the steps' MostraSoluzione,
+// Suona's BufferSuono).
 struct SharedState {
     // Sound switch: cues play only while on. Toggled by the start menu's loudspeaker.
     bool SuonoAttivo = true;

@@ -87,18 +87,14 @@ void AddSubProcedure::reduceInBoxes(int first, QLineEdit *num, QLineEdit *den,
 }
 
 // Steps 5, 6 and 7: the least common denominator and the two numerators expanded to it.
-void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
-    if (!MostraSoluzione)
-        return;
+void AddSubProcedure::DenominatoreComune() {
     write(5);
     write(6, true);
     write(7, true);
 }
 
 // Steps 8 and 9: the sum or difference over the common denominator.
-void AddSubProcedure::CalcolaRisultato(bool MostraSoluzione) {
-    if (!MostraSoluzione)
-        return;
+void AddSubProcedure::CalcolaRisultato() {
     write(8);
     write(9);
 }
@@ -169,8 +165,8 @@ void AddSubProcedure::solution(const Problem &problem) {
     steps_ = addSubSteps(problem);
     SemplificaVerticale1(true);
     SemplificaVerticale2(true);
-    DenominatoreComune(true);
-    CalcolaRisultato(true);
+    DenominatoreComune();
+    CalcolaRisultato();
     SemplificaRisultato(true);
 }
 

@@ -49,8 +49,7 @@ class AddSubProcedure : public Procedure {
     void solution(const Problem &problem) override;
     QLineEdit *workTarget() const override;
     // A step box that gets the focus runs the focus rule, once the handler that moved the
-    // focus has finished, so it sees the expected answers that handler stored after giving
-    // the focus.
+    // focus has finished, so it sees the step that handler left current.
     void focusArrived(QWidget *widget) override;
 
     // The step asked now (Passo) and what each step box expects (Risposte).
@@ -62,8 +61,10 @@ class AddSubProcedure : public Procedure {
     void SemplificaVerticale2(bool MostraSoluzione);
     void reduceInBoxes(int first, QLineEdit *num, QLineEdit *den, bool MostraSoluzione);
     void ScegliPrimoPasso();
-    void DenominatoreComune(bool MostraSoluzione);
-    void CalcolaRisultato(bool MostraSoluzione);
+    // Their answers are planned and their stages show only a notice, so only the solution
+    // calls them, to write their steps.
+    void DenominatoreComune();
+    void CalcolaRisultato();
     void SemplificaRisultato(bool MostraSoluzione);
     void focusRule();
     // Step box box shows what it expects.

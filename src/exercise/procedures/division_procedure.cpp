@@ -48,7 +48,7 @@ void DivisionProcedure::showGiven(const Problem &p) {
     const int given[] = {p.Num1, p.Den1, p.Num2, p.Den2};
     for (int i = 0; i < 4; ++i)
         given_[i]->setText(QString::number(given[i]));
-    const std::array<int, 4> rewritten = productTerms(p);
+    const std::array<int, 4> rewritten = divisionRewrite(p);
     rewrite_.Reciproco = {0, int16_t(rewritten[0]), int16_t(rewritten[1]), int16_t(rewritten[2]),
                           int16_t(rewritten[3])};
 }
