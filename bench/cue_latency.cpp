@@ -22,9 +22,9 @@
 #include "random_source.h"
 #include "run_in_event_loop.h"
 #include "seeded_random.h"
-#include "shared_state.h"
 #include "speaker_module.h"
 #include "start_menu.h"
+#include "step_memory.h"
 #include "wav_clip.h"
 
 #include <QAbstractButton>
@@ -293,7 +293,8 @@ class Pupil {
                 return box != nullptr;
             }))
             return false;
-        const QString digits = QString::number(ctx_.state.Risposte[ctx_.state.Passo]);
+        const StepMemory s = stepMemory(*static_cast<ExerciseFrame *>(screen));
+        const QString digits = QString::number(s.Risposte[s.Passo]);
         for (int i = 0; i < digits.size(); ++i) {
             QAbstractButton *key = button(screen, qPrintable(QStringLiteral("Cmd_") + digits[i]));
             if (i == 0) {

@@ -23,8 +23,8 @@
 #include "random_source.h"
 #include "run_in_event_loop.h"
 #include "seeded_random.h"
-#include "shared_state.h"
 #include "start_menu.h"
+#include "step_memory.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -249,7 +249,7 @@ class Pupil {
     // The answer the box that has the focus expects. The rewrite phase is the division
     // screens' own.
     int expected() const {
-        const SharedState &s = ctx_.state;
+        const StepMemory s = stepMemory(*frame_);
         if (division_) {
             const auto &r = static_cast<DivisionProcedure *>(frame_->procedure())->rewrite();
             if (r.FaseReciproco)

@@ -127,7 +127,6 @@ int shoot(const Scene &scene, const QString &file) {
     for (int v : scene.problem)
         fixed.script.push_back((v - 0.5) / 25);
     QWidget menu;
-    ctx.state.Modo = scene.source;
     QWidget *screen = openExerciseScreen(ctx, scene.op, scene.source, &menu);
     if (!QTest::qWaitForWindowExposed(screen))
         return 1;

@@ -14,10 +14,4 @@ struct AppContext {
     SharedState state;
     SoundPlayer *sound = nullptr;
     RandomSource *random = nullptr;
-
-    // Plays cue when the sound switch is on.
-    void suona(int cue) {
-        if (sound)
-            Suona(state, *sound, cue);
-    }
 };

@@ -3,7 +3,7 @@
 
 #include "sound.h"
 
-#include "shared_state.h"
+#include "app_context.h"
 
 #include <QFile>
 
@@ -25,9 +25,9 @@ QByteArray clipBytes(int cue) {
     return file.readAll();
 }
 
-void Suona(SharedState &state, SoundPlayer &player, int cue) {
-    if (!state.SuonoAttivo)
+void Suona(const AppContext &ctx, int cue) {
+    if (!ctx.state.SuonoAttivo || !ctx.sound)
         return;
     const QByteArray BufferSuono = clipBytes(cue);
-    player.play(cue, BufferSuono);
+    ctx.sound->play(cue, BufferSuono);
 }

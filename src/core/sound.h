@@ -5,7 +5,7 @@
 
 #include <QByteArray>
 
-struct SharedState;
+struct AppContext;
 
 // The six cues, named by the number of their clip.
 enum Cue : int {
@@ -32,7 +32,8 @@ class SoundPlayer {
 // unknown cue.
 QByteArray clipBytes(int cue);
 
-// Plays cue through player, its bytes read into BufferSuono for the call (a player that
-// plays on after play() returns keeps its own copy, as QByteArray shares it for free).
-// Every caller asks for sound through Suona, which stays silent while the sound switch is off.
-void Suona(SharedState &state, SoundPlayer &player, int cue);
+// Plays cue through the program's player, its bytes read into BufferSuono for the call (a
+// player that plays on after play() returns keeps its own copy, as QByteArray shares it for
+// free). Every cue of the program goes through Suona, which stays silent while the sound
+// switch is off or there is no player.
+void Suona(const AppContext &ctx, int cue);

@@ -7,63 +7,144 @@
 #include "app_context.h"
 #include "division_procedure.h"
 #include "exercise_frame.h"
+#include "exercise_layout.h"
 #include "multiplication_procedure.h"
 #include "pupil_entry_frame.h"
 #include "pupil_entry_screen.h"
 #include "range_options.h"
+#include "working_layout.h"
 
 #include <QPointer>
 
 namespace {
-// The only place that pairs an operation with a problem source.
+struct ScreenRow;
+using MakeOperation = Procedure *(*)(ExerciseFrame &frame, QPoint shift);
+using MakeSource = SourcePanel *(*)(ExerciseFrame &frame, Procedure &procedure,
+                                    const ScreenRow &row);
+
+// One exercise screen: everything that makes it differ from the other seven. This table is
+// the only place that pairs an operation with a problem source.
 struct ScreenRow {
     Operation op;
     ProblemSource source;
-    ExerciseFrame::Kind kind;
+    ExerciseFrame::Setup frame;
+    MakeOperation makeOperation;
+    // Of the working area, from where the operation's table has it.
+    QPoint shift;
+    MakeSource makeSource;
+    // Between the two fractions the pupil types (the pupil-entry screens).
+    EntrySign sign;
 };
 
-constexpr ScreenRow kScreens[] = {
-    {Operation::Addition, ProblemSource::Computer, {"frmAdd", "Addizione", false, false}},
-    {Operation::Subtraction, ProblemSource::Computer, {"frmSott", "Sottrazione", false, false}},
+SourcePanel *drawn(ExerciseFrame &frame, Procedure &procedure, const ScreenRow &row) {
+    return new RangeOptions(frame, procedure, row.op);
+}
+
+SourcePanel *typed(ExerciseFrame &frame, Procedure &procedure, const ScreenRow &row) {
+    return new PupilEntryScreen(frame, row.op, row.sign, procedure);
+}
+
+Procedure *addition(ExerciseFrame &frame, QPoint shift) {
+    return new AddSubProcedure(frame, shift, "+", AddSubProcedure::Refusal::KeepsStep);
+}
+
+Procedure *subtraction(ExerciseFrame &frame, QPoint shift) {
+    return new AddSubProcedure(frame, shift, "-", AddSubProcedure::Refusal::ClearsStep);
+}
+
+Procedure *multiplication(ExerciseFrame &frame, QPoint shift) {
+    return new MultiplicationProcedure(frame, shift);
+}
+
+// "Ripeti" on frmDiv restarts through the start button and plays its cue too.
+Procedure *divisionRestartingThroughStart(ExerciseFrame &frame, QPoint shift) {
+    return new DivisionProcedure(frame, shift, DivisionProcedure::RepeatCue::ClickThenStart);
+}
+
+Procedure *division(ExerciseFrame &frame, QPoint shift) {
+    return new DivisionProcedure(frame, shift, DivisionProcedure::RepeatCue::ClickOnly);
+}
+
+namespace f = layout::frame;
+constexpr const char *kPress = "Premi Avvio per cominciare";
+constexpr const char *kType = "Inserisci i numeri e premi Avvio per cominciare";
+constexpr QPoint kNoShift{};
+constexpr QPoint kMolt2Shift = layout::product::kShiftMolt2;
+constexpr QPoint kDivShift = layout::product::kShiftDivision;
+constexpr EntrySign kPlus = EntrySign::Plus, kMinus = EntrySign::Minus;
+constexpr EntrySign kTimes = EntrySign::Times, kDivide = EntrySign::Divide;
+
+// Window, title, start button and where it sits, where "Avviate" and the message line sit,
+// the first message, whether "Ripeti" stays usable during a product; then the operation, its
+// shift, the source and the sign between the typed fractions.
+const ScreenRow kScreens[] = {
+    {Operation::Addition,
+     ProblemSource::Computer,
+     {"frmAdd", "Addizione", "cmdAvvio", f::kStartRandom, f::kAvviateCaption, f::kNotice, kPress,
+      false},
+     addition,
+     kNoShift,
+     drawn,
+     kPlus},
+    {Operation::Subtraction,
+     ProblemSource::Computer,
+     {"frmSott", "Sottrazione", "cmdAvvio", f::kStartRandom, f::kAvviateCaption, f::kNotice, kPress,
+      false},
+     subtraction,
+     kNoShift,
+     drawn,
+     kMinus},
     {Operation::Multiplication,
      ProblemSource::Computer,
-     {"frmMolt", "Moltiplicazione", false, false}},
-    {Operation::Division, ProblemSource::Computer, {"frmDiv", "Divisione", false, true}},
-    {Operation::Addition, ProblemSource::Pupil, {"frmAdd2", "Addizione", true, false}},
-    {Operation::Subtraction, ProblemSource::Pupil, {"frmSott2", "Sottrazione", true, false}},
-    {Operation::Multiplication, ProblemSource::Pupil, {"frmMolt2", "Moltiplicazione", true, false}},
-    {Operation::Division, ProblemSource::Pupil, {"frmDiv2", "Divisione", true, true}},
+     {"frmMolt", "Moltiplicazione", "cmdAvvio", f::kStartRandom, f::kAvviateCaption, f::kNotice,
+      kPress, false},
+     multiplication,
+     kNoShift,
+     drawn,
+     kTimes},
+    {Operation::Division,
+     ProblemSource::Computer,
+     {"frmDiv", "Divisione", "cmdStartDiv", f::kStartRandom, f::kAvviateCaption, f::kNoticeDiv,
+      kPress, true},
+     divisionRestartingThroughStart,
+     kDivShift,
+     drawn,
+     kDivide},
+    {Operation::Addition,
+     ProblemSource::Pupil,
+     {"frmAdd2", "Addizione", "cmdAvvio", f::kStartPupil, f::kAvviateCaptionPupil, f::kNotice,
+      kType, false},
+     addition,
+     kNoShift,
+     typed,
+     kPlus},
+    {Operation::Subtraction,
+     ProblemSource::Pupil,
+     {"frmSott2", "Sottrazione", "cmdAvvio", f::kStartPupil, f::kAvviateCaptionPupil, f::kNotice,
+      kType, false},
+     subtraction,
+     kNoShift,
+     typed,
+     kMinus},
+    {Operation::Multiplication,
+     ProblemSource::Pupil,
+     {"frmMolt2", "Moltiplicazione", "cmdAvvio", f::kStartPupil, f::kAvviateCaptionPupil,
+      f::kNoticeMolt2, kType, true},
+     multiplication,
+     kMolt2Shift,
+     typed,
+     kTimes},
+    {Operation::Division,
+     ProblemSource::Pupil,
+     {"frmDiv2", "Divisione", "cmdStartDiv", f::kStartPupil, f::kAvviateCaptionPupil,
+      f::kNoticeDiv2, kType, true},
+     division,
+     kDivShift,
+     typed,
+     kDivide},
 };
 
 QPointer<QWidget> openScreen;
-
-Procedure *makeProcedure(ExerciseFrame &frame, Operation op, bool pupilEntry) {
-    switch (op) {
-    case Operation::Addition:
-        return new AddSubProcedure(frame, false);
-    case Operation::Subtraction:
-        return new AddSubProcedure(frame, true);
-    case Operation::Multiplication:
-        return new MultiplicationProcedure(frame, pupilEntry);
-    case Operation::Division:
-        break;
-    }
-    return new DivisionProcedure(frame, pupilEntry);
-}
-
-EntrySign signOf(Operation op) {
-    switch (op) {
-    case Operation::Addition:
-        return EntrySign::Plus;
-    case Operation::Subtraction:
-        return EntrySign::Minus;
-    case Operation::Multiplication:
-        return EntrySign::Times;
-    case Operation::Division:
-        break;
-    }
-    return EntrySign::Divide;
-}
 } // namespace
 
 QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
@@ -80,14 +161,9 @@ QWidget *openExerciseScreen(AppContext &ctx, Operation op, ProblemSource source,
     // Built in this order: the common frame, the operation's working area, the source; then
     // loaded, the frame's common part first and the source's last (the random screens'
     // ranges, the entry frame's first box).
-    auto *frame = new ExerciseFrame(ctx, row->kind, startMenu);
-    const bool pupilEntry = source == ProblemSource::Pupil;
-    Procedure *procedure = makeProcedure(*frame, op, pupilEntry);
-    SourcePanel *panel = nullptr;
-    if (pupilEntry)
-        panel = new PupilEntryScreen(*frame, signOf(op), *procedure);
-    else
-        panel = new RangeOptions(*frame, *procedure);
+    auto *frame = new ExerciseFrame(ctx, row->frame, startMenu);
+    Procedure *procedure = row->makeOperation(*frame, row->shift);
+    SourcePanel *panel = row->makeSource(*frame, *procedure, *row);
     frame->plug(*procedure, *panel);
     frame->load();
 

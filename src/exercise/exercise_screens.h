@@ -3,12 +3,10 @@
 
 #pragma once
 
-#include "shared_state.h" // ProblemSource
+#include "problem.h" // Operation, ProblemSource
 
 struct AppContext;
 class QWidget;
-
-enum class Operation { Addition, Subtraction, Multiplication, Division };
 
 // Loads and shows the exercise screen of op for problems from source, without blocking,
 // replacing any exercise screen still open. Its "Esci" shows startMenu again.

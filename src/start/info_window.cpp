@@ -65,7 +65,7 @@ void InfoWindow::dismiss() {
         return;
     dismissed_ = true;
     qApp->removeEventFilter(this);
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     hide();
     deleteLater();
 }

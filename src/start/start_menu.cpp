@@ -128,7 +128,7 @@ StartMenu::StartMenu(AppContext &ctx, QWidget *parent)
     for (const OperationButton &b : operationButtons) {
         auto *button = place(new PictureButton(QString::fromLatin1(b.word), b.look, this), b.name);
         const Operation op = b.op;
-        connect(button, &QAbstractButton::clicked, this, [this, op] { apriOperazione(op); });
+        connect(button, &QAbstractButton::clicked, this, [this, op] { openOperation(op); });
         operations_.append(button);
     }
 
@@ -195,32 +195,31 @@ void StartMenu::Timer1_Timer() {
 }
 
 void StartMenu::cmdComputer_MouseDown() {
-    scegliModo(ProblemSource::Computer);
+    chooseMode(ProblemSource::Computer);
 }
 
 void StartMenu::cmdTe_MouseDown() {
-    scegliModo(ProblemSource::Pupil);
+    chooseMode(ProblemSource::Pupil);
 }
 
-void StartMenu::scegliModo(ProblemSource modo) {
-    ctx_.suona(CueClick);
-    image1_->setVisible(modo == ProblemSource::Pupil);
-    image2_->setVisible(modo == ProblemSource::Computer);
+void StartMenu::chooseMode(ProblemSource source) {
+    Suona(ctx_, CueClick);
+    image1_->setVisible(source == ProblemSource::Pupil);
+    image2_->setVisible(source == ProblemSource::Computer);
     timer1_->stop();
     for (PictureButton *b : std::as_const(operations_))
         b->show();
-    ctx_.state.Modo = modo;
+    Modo = source;
 }
 
-void StartMenu::apriOperazione(Operation op) {
-    const ProblemSource modo = ctx_.state.Modo;
+void StartMenu::openOperation(Operation op) {
     // Without a mode there is no screen to open; hiding the menu then would leave the
     // pupil with no window at all.
-    if (modo != ProblemSource::Pupil && modo != ProblemSource::Computer)
+    if (Modo != ProblemSource::Pupil && Modo != ProblemSource::Computer)
         return;
-    openExerciseScreen(ctx_, op, modo, this);
+    openExerciseScreen(ctx_, op, Modo, this);
     hide();
-    ctx_.suona(CueOpened);
+    Suona(ctx_, CueOpened);
 }
 
 void StartMenu::Check1_Click() {
@@ -228,11 +227,11 @@ void StartMenu::Check1_Click() {
     // Keep the picture in step with the sound even if something else changed the setting.
     check1_->setChecked(!ctx_.state.SuonoAttivo);
     if (ctx_.state.SuonoAttivo)
-        ctx_.suona(CueClick);
+        Suona(ctx_, CueClick);
 }
 
 void StartMenu::cmdInfo_Click() {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     // Normally the press on this button has already closed an open window; from the
     // keyboard it has not, and there is never more than one.
     if (InfoWindow *old = infoWindow())

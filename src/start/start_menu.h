@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "problem.h" // ProblemSource
 #include "program_window.h"
-#include "shared_state.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -39,6 +39,8 @@ class StartMenu : public ProgramWindow {
 
     // The information window currently open, if any.
     InfoWindow *infoWindow() const;
+    // Where the problems of the screens it opens come from: Modo, 0 until the pupil picks.
+    ProblemSource mode() const { return Modo; }
 
   public slots:
     void Timer1_Timer();
@@ -54,11 +56,14 @@ class StartMenu : public ProgramWindow {
     void Check1_Click();
     void cmdInfo_Click();
     void cmdEsci_Click();
-    void scegliModo(ProblemSource modo);
-    void apriOperazione(Operation op);
+    void chooseMode(ProblemSource source);
+    void openOperation(Operation op);
 
     AppContext &ctx_;
     std::function<void()> exit_;
+    // The mode the pupil picked, with ProblemSource's codes. The menu alone writes and reads
+    // it: an exercise screen keeps its own phase, so "Esci" finds the mode as it was.
+    ProblemSource Modo{};
     short Lampeggio = 0;
     QTimer *timer1_ = nullptr;
     HandPicture *image1_ = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shared_state.h"
 #include "sound.h"
 #include "test_support.h"
 
@@ -103,16 +102,22 @@ class TestSound : public QObject {
 
     void cueReachesPlayerOnlyWithSoundOn() {
         TestProgram prog;
-        prog.ctx.suona(CueClick);
-        prog.ctx.suona(CueRight);
+        // A program starts with the sound on.
+        Suona(prog.ctx, CueClick);
+        Suona(prog.ctx, CueRight);
         QCOMPARE(prog.player.takeCues(), QList<int>({102, 105}));
         QCOMPARE(prog.player.lastClip, clipBytes(105));
 
         prog.ctx.state.SuonoAttivo = false;
-        prog.ctx.suona(CueWrong);
-        Suona(prog.ctx.state, prog.player, CueCompleted);
+        Suona(prog.ctx, CueWrong);
         QVERIFY(prog.player.cues.isEmpty());
         QCOMPARE(prog.player.lastClip, clipBytes(105));
+
+        // Without a player every cue is silent, the sound switch on or off.
+        prog.ctx.state.SuonoAttivo = true;
+        prog.ctx.sound = nullptr;
+        Suona(prog.ctx, CueWrong);
+        QVERIFY(prog.player.cues.isEmpty());
     }
 };
 

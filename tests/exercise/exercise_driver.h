@@ -10,6 +10,7 @@
 #include "exercise_frame.h"
 #include "exercise_screens.h"
 #include "picture_button.h"
+#include "step_memory.h"
 #include "test_support.h"
 
 #include <QApplication>
@@ -46,15 +47,18 @@ class ExerciseDriver {
     QString label(const QString &name) const { return screen->findChild<QLabel *>(name)->text(); }
     QString notice() const { return label(QStringLiteral("lblAvviso")); }
     QWidget *keypad() const { return screen->findChild<QWidget *>(QStringLiteral("Frame1")); }
-    int passo() const { return program.ctx.state.Passo; }
+    // The operation's current step and what each step box expects.
+    int passo() const { return stepMemory(*frame()).Passo; }
+    std::array<int16_t, 13> risposte() const { return stepMemory(*frame()).Risposte; }
+    ExerciseFrame *frame() const { return static_cast<ExerciseFrame *>(screen.data()); }
+    // The problem of the exercise on screen, as the frame keeps it.
+    const Problem &problem() const { return frame()->problem(); }
     // A division screen's rewrite: FaseReciproco, CampoDiv, Reciproco.
     const DivisionProcedure::Rewrite &rewriteState() const {
         return screen->findChild<DivisionProcedure *>()->rewrite();
     }
     // Whether the exercise on screen is a repeat (EsercizioRipetuto).
-    bool exerciseIsRepeat() const {
-        return static_cast<ExerciseFrame *>(screen.data())->exerciseIsRepeat();
-    }
+    bool exerciseIsRepeat() const { return frame()->exerciseIsRepeat(); }
     QList<int> cues() { return program.player.takeCues(); }
 
     void click(const QString &name) {
@@ -106,10 +110,7 @@ class ExerciseDriver {
             program.random.script.push_back(r);
     }
     // Opens a pupil-entry screen as the start menu does after "da te".
-    bool openTyped(Operation op) {
-        program.ctx.state.Modo = ProblemSource::Pupil;
-        return open(op, ProblemSource::Pupil);
-    }
+    bool openTyped(Operation op) { return open(op, ProblemSource::Pupil); }
     // Selects each entry box with a click and types its number on the keypad.
     void typeProblem(const QList<int> &operands) {
         const char *const entries[] = {"txtInsNum1", "txtInsDen1", "txtInsNum2", "txtInsDen2"};

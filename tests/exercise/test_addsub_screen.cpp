@@ -42,7 +42,7 @@ class TestAddSubScreen : public QObject {
     void enterActsOnlyWhileOkCanBeClicked();
     void enterOnAvvioStartsTheNextProblem();
     void focusRuleWaitsForTheAnswersOfTheStep();
-    void focusRuleJumpsFromStepThreeToFive();
+    void focusOnAnotherBoxLeavesAnAskedStepThree();
     void screenAgreesWithThePlan();
 };
 
@@ -148,20 +148,14 @@ void TestAddSubScreen::pupilWorksThroughProblem() {
     }
 }
 
+// How a text reads as a number is entryValue's (test_entry_value); here, that the check
+// compares what it reads, and treats a text that is no number as a wrong answer.
 void TestAddSubScreen::entryIsCheckedAsAWholeNumber_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("7") << "7" << true;
-    QTest::newRow("07") << "07" << true;
-    QTest::newRow("blanks around") << " 7 " << true;
-    QTest::newRow("many leading zeros") << "0000000007" << true;
-    QTest::newRow("70") << "70" << false;
-    QTest::newRow("letter") << "a" << false;
-    QTest::newRow("digit then letter") << "7a" << false;
-    QTest::newRow("minus sign") << "-7" << false;
-    QTest::newRow("plus sign") << "+7" << false;
-    QTest::newRow("blank inside") << "0 7" << false;
-    QTest::newRow("too long") << "99999999999999999999" << false;
+    QTest::newRow("the number, with a leading zero") << " 07" << true;
+    QTest::newRow("another number") << "70" << false;
+    QTest::newRow("no number") << "7a" << false;
 }
 
 void TestAddSubScreen::entryIsCheckedAsAWholeNumber() {
@@ -315,28 +309,14 @@ void TestAddSubScreen::enterOnAvvioStartsTheNextProblem() {
 // stored answer, not the 0 of a fresh program.
 void TestAddSubScreen::focusRuleWaitsForTheAnswersOfTheStep() {
     ExerciseDriver d;
-    QCOMPARE(d.program.ctx.state.Risposte[3], int16_t(0));
     QVERIFY(d.startProblem(false, 1, 3, 2, 4));
     QCOMPARE(d.passo(), 3);
     QCOMPARE(QApplication::focusWidget(), d.step(3));
-    QCOMPARE(d.program.ctx.state.Risposte[3], int16_t(1));
+    QCOMPARE(d.risposte()[3], int16_t(1));
 }
 
-void TestAddSubScreen::focusRuleJumpsFromStepThreeToFive() {
-    ExerciseDriver d;
-    QVERIFY(d.startProblem(false, 3, 7, 4, 7));
-    QCOMPARE(d.passo(), 5);
-    SharedState &s = d.program.ctx.state;
-    s.Passo = 3; // as if step 3 were current with nothing to ask
-    s.Risposte[3] = 0;
-    s.Risposte[5] = 0;
-    QTest::mouseClick(d.step(9), Qt::LeftButton);
-    d.settle();
-    QCOMPARE(QApplication::focusWidget(), d.step(5));
-    QCOMPARE(d.passo(), 5);
-    QCOMPARE(s.Risposte[5], int16_t(7)); // the common denominator was worked out
-
-    // With an answer for step 3 stored, a click changes nothing.
+// With an answer for step 3 stored, a click on another box changes nothing.
+void TestAddSubScreen::focusOnAnotherBoxLeavesAnAskedStepThree() {
     ExerciseDriver e;
     QVERIFY(e.startProblem(false, 3, 7, 4, 14));
     QTest::mouseClick(e.step(9), Qt::LeftButton);
@@ -373,7 +353,7 @@ void TestAddSubScreen::screenAgreesWithThePlan() {
             for (int j = 0; j < plan.count; ++j) {
                 const int k = plan.order[j];
                 QVERIFY2(d.passo() == k, what.constData());
-                QVERIFY2(d.program.ctx.state.Risposte[k] == plan.answer[k], what.constData());
+                QVERIFY2(d.risposte()[k] == plan.answer[k], what.constData());
                 QVERIFY2(d.notice() == QString::fromLatin1(addSubNotice(k)), what.constData());
                 d.answer(plan.answer[k]);
             }

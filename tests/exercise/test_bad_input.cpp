@@ -21,7 +21,6 @@ Q_DECLARE_METATYPE(Outcome)
 
 namespace {
 struct Pupil : ExerciseDriver {
-    const SharedState &state() const { return program.ctx.state; }
     void paste(QWidget *into, const QString &text) {
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(into, Qt::Key_V, Qt::ControlModifier);
@@ -126,8 +125,8 @@ void TestBadInput::everyTextHasItsOutcomeInEveryBox() {
             QCOMPARE(cues, QList<int>{CueWrong});
             QCOMPARE(p.label(QStringLiteral("lblAvviate")), QStringLiteral(" 0"));
         } else {
-            QCOMPARE(p.state().Num1, p.box(QStringLiteral("txtNum1"))->text().toInt());
-            QVERIFY(p.state().Num1 >= 1 && p.state().Num1 <= 99);
+            QCOMPARE(p.problem().Num1, p.box(QStringLiteral("txtNum1"))->text().toInt());
+            QVERIFY(p.problem().Num1 >= 1 && p.problem().Num1 <= 99);
             QCOMPARE(p.label(QStringLiteral("lblAvviate")), QStringLiteral(" 1"));
         }
         return;
@@ -139,13 +138,13 @@ void TestBadInput::everyTextHasItsOutcomeInEveryBox() {
     QLineEdit *target = p.box(QLatin1String(rewrite ? "txtNum1" : "txtFraz(1)"));
     QCOMPARE(QApplication::focusWidget(), target);
     const int expected = rewrite ? 6 : 3;
-    const std::array<int16_t, 13> answers = p.state().Risposte;
+    const std::array<int16_t, 13> answers = p.risposte();
     target->clear();
     p.paste(target, textOf(kind, expected));
     p.cues();
     p.click(QStringLiteral("Cmd_invio"));
     const QList<int> cues = p.cues();
-    const SharedState &s = p.state();
+    const StepMemory s = stepMemory(*p.frame());
     QVERIFY(s.Risposte == answers);
     switch (outcome) {
     case Outcome::Ignored:
@@ -235,7 +234,7 @@ void TestBadInput::scribblesOverOtherBoxesChangeNothingAsked() {
     }
     for (int j = answeredFirst; j < boxes.size(); ++j) {
         QCOMPARE(p.passo(), boxes[j]);
-        QCOMPARE(p.state().Risposte[boxes[j]], values[j]);
+        QCOMPARE(p.risposte()[boxes[j]], values[j]);
         p.answer(values[j]);
     }
     QCOMPARE(p.notice(), QStringLiteral("Missione compiuta"));

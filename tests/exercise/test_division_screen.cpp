@@ -28,7 +28,6 @@ struct Pupil : ExerciseDriver {
             out << rewrite(campo)->text();
         return out;
     }
-    const SharedState &state() const { return program.ctx.state; }
     // Works the whole division with right answers from the plan.
     void solve(const QList<int> &o) {
         const DivisionPlan plan = planDivision(o[0], o[1], o[2], o[3]);
@@ -141,9 +140,7 @@ void TestDivisionScreen::rewriteEntriesAreCheckedAsWholeNumbers_data() {
     QTest::newRow("R3 copied unchanged") << 3 << "3" << false;
     QTest::newRow("R4 expects the divisor's numerator") << 4 << "3" << true;
     QTest::newRow("leading zero") << 2 << "05" << true;
-    QTest::newRow("a letter") << 1 << "x" << false;
-    QTest::newRow("a sign") << 1 << "+2" << false;
-    QTest::newRow("too big for any box") << 1 << "99999" << false;
+    QTest::newRow("no number") << 1 << "x" << false;
 }
 
 void TestDivisionScreen::rewriteEntriesAreCheckedAsWholeNumbers() {
@@ -281,7 +278,7 @@ void TestDivisionScreen::screenAgreesWithThePlan() {
         for (int j = 0; j < plan.product.count; ++j) {
             const ProductStep st = plan.product.steps[j];
             QVERIFY2(d.passo() == st.box, what.constData());
-            QVERIFY2(d.state().Risposte[st.box] == st.value, what.constData());
+            QVERIFY2(d.risposte()[st.box] == st.value, what.constData());
             d.answer(st.value);
         }
         QVERIFY2(d.notice() == QStringLiteral("Missione compiuta"), what.constData());

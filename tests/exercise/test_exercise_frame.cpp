@@ -20,7 +20,22 @@ class TestExerciseFrame : public QObject {
     void onlyOneExerciseScreenAtATime();
     void everyScreenHasTheCommonFrame_data();
     void everyScreenHasTheCommonFrame();
+    void counterHasOneLeadingBlank_data();
+    void counterHasOneLeadingBlank();
 };
+
+void TestExerciseFrame::counterHasOneLeadingBlank_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("0") << 0 << " 0";
+    QTest::newRow("3") << 3 << " 3";
+    QTest::newRow("12") << 12 << " 12";
+}
+
+void TestExerciseFrame::counterHasOneLeadingBlank() {
+    QFETCH(int, value);
+    QTEST(counterText(value), "shown");
+}
 
 void TestExerciseFrame::keypadTypesAtTheCaret() {
     ExerciseDriver d;
@@ -92,13 +107,11 @@ void TestExerciseFrame::exitMidExerciseShowsTheMenuAndNextVisitStartsAtZero() {
     QCOMPARE(d.cues(), QList<int>{CueClick});
     QVERIFY(d.menu.isVisible());
     QTRY_VERIFY(first.isNull()); // unloaded
-    // Leaving changes no counter; the next screen to load resets them.
-    QCOMPARE(d.program.ctx.state.Errori, 1);
-    QCOMPARE(d.program.ctx.state.Avviate, 1);
+    // The next screen to load counts afresh.
     QVERIFY(d.open(Operation::Addition));
     for (const char *name : {"lblAvviate", "lblFatte", "lblErrori"})
         QCOMPARE(d.label(name), QStringLiteral(" 0"));
-    QCOMPARE(d.program.ctx.state.Errori, 0);
+    QCOMPARE(d.frame()->counters().Errori, 0);
     QCOMPARE(d.box("txtNum1")->text(), QString());
 }
 
@@ -121,33 +134,39 @@ void TestExerciseFrame::everyScreenHasTheCommonFrame_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QRect>("startAt");
+    QTest::addColumn<QRect>("noticeAt");
+    QTest::addColumn<QString>("notice");
     const QRect rnd = layout::frame::kStartRandom;
     const QRect pup = layout::frame::kStartPupil;
+    // Where each screen's drawing puts its message line: lower where the working area lets it.
+    const QRect low(136, 356, 349, 85);
+    const QString press = QStringLiteral("Premi Avvio per cominciare");
+    const QString type = QStringLiteral("Inserisci i numeri e premi Avvio per cominciare");
     const int C = int(ProblemSource::Computer), P = int(ProblemSource::Pupil);
     QTest::newRow("frmAdd") << int(Operation::Addition) << C << "frmAdd"
                             << "Addizione"
-                            << "cmdAvvio" << rnd;
+                            << "cmdAvvio" << rnd << low << press;
     QTest::newRow("frmSott") << int(Operation::Subtraction) << C << "frmSott"
                              << "Sottrazione"
-                             << "cmdAvvio" << rnd;
+                             << "cmdAvvio" << rnd << low << press;
     QTest::newRow("frmMolt") << int(Operation::Multiplication) << C << "frmMolt"
                              << "Moltiplicazione"
-                             << "cmdAvvio" << rnd;
+                             << "cmdAvvio" << rnd << low << press;
     QTest::newRow("frmDiv") << int(Operation::Division) << C << "frmDiv"
                             << "Divisione"
-                            << "cmdStartDiv" << rnd;
+                            << "cmdStartDiv" << rnd << QRect(132, 344, 353, 85) << press;
     QTest::newRow("frmAdd2") << int(Operation::Addition) << P << "frmAdd2"
                              << "Addizione"
-                             << "cmdAvvio" << pup;
+                             << "cmdAvvio" << pup << low << type;
     QTest::newRow("frmSott2") << int(Operation::Subtraction) << P << "frmSott2"
                               << "Sottrazione"
-                              << "cmdAvvio" << pup;
+                              << "cmdAvvio" << pup << low << type;
     QTest::newRow("frmMolt2") << int(Operation::Multiplication) << P << "frmMolt2"
                               << "Moltiplicazione"
-                              << "cmdAvvio" << pup;
+                              << "cmdAvvio" << pup << QRect(136, 332, 349, 85) << type;
     QTest::newRow("frmDiv2") << int(Operation::Division) << P << "frmDiv2"
                              << "Divisione"
-                             << "cmdStartDiv" << pup;
+                             << "cmdStartDiv" << pup << QRect(136, 344, 353, 85) << type;
 }
 
 void TestExerciseFrame::everyScreenHasTheCommonFrame() {
@@ -167,6 +186,9 @@ void TestExerciseFrame::everyScreenHasTheCommonFrame() {
     QVERIFY(d.screen->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(!(d.screen->windowFlags() & Qt::WindowCloseButtonHint));
     QCOMPARE(d.button(start)->geometry(), startAt);
+    auto *notice = d.screen->findChild<QLabel *>("lblAvviso");
+    QTEST(notice->geometry(), "noticeAt");
+    QTEST(notice->text(), "notice");
     QCOMPARE(d.button(start)->accessibleName(), QStringLiteral("Avvio"));
     auto *keypad = d.screen->findChild<QGroupBox *>("Frame1");
     QCOMPARE(keypad->title(), QStringLiteral("Tastierino numerico"));

@@ -246,7 +246,7 @@ void TestMultiplicationScreen::screenAgreesWithThePlan() {
         for (int j = 0; j < plan.count; ++j) {
             const ProductStep st = plan.steps[j];
             QVERIFY2(d.passo() == st.box, what.constData());
-            QVERIFY2(d.program.ctx.state.Risposte[st.box] == st.value, what.constData());
+            QVERIFY2(d.risposte()[st.box] == st.value, what.constData());
             d.answer(st.value);
         }
         QVERIFY2(d.notice() == QStringLiteral("Missione compiuta"), what.constData());

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "addsub_steps.h"
 #include "entry_rules.h"
 
 #include <QTest>
@@ -37,36 +38,25 @@ class TestPupilEntryRules : public QObject {
 
     void checksStart_data() {
         QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<bool>("subtraction");
         QTest::addColumn<StartVerdict>("verdict");
         const auto ok = StartVerdict::Accepted;
         const auto empty = StartVerdict::EmptyEntry;
         const auto zero = StartVerdict::ZeroEntry;
-        const auto smaller = StartVerdict::FirstSmaller;
-        QTest::newRow("add plain") << QStringList{"1", "2", "1", "3"} << false << ok;
-        QTest::newRow("add empty second den") << QStringList{"1", "2", "1", ""} << false << empty;
-        QTest::newRow("add all empty") << QStringList{"", "", "", ""} << false << empty;
-        QTest::newRow("add zero numerator") << QStringList{"0", "5", "1", "2"} << false << zero;
-        QTest::newRow("add zero denominator") << QStringList{"1", "0", "1", "2"} << false << zero;
-        QTest::newRow("add double zero") << QStringList{"1", "2", "00", "2"} << false << zero;
-        QTest::newRow("add negative typed") << QStringList{"-5", "2", "1", "2"} << false << zero;
-        QTest::newRow("add letter typed") << QStringList{"1", "a1", "1", "2"} << false << zero;
-        QTest::newRow("add improper") << QStringList{"9", "2", "7", "1"} << false << ok;
-        QTest::newRow("sub smaller first") << QStringList{"1", "3", "1", "2"} << true << smaller;
-        QTest::newRow("sub equal") << QStringList{"1", "2", "1", "2"} << true << ok;
-        QTest::newRow("sub equal other terms") << QStringList{"2", "4", "1", "2"} << true << ok;
-        QTest::newRow("sub larger first") << QStringList{"3", "4", "2", "3"} << true << ok;
-        QTest::newRow("sub close values") << QStringList{"33", "97", "34", "99"} << true << smaller;
-        QTest::newRow("sub close values other way")
-            << QStringList{"34", "99", "33", "97"} << true << ok;
-        QTest::newRow("sub zero before order") << QStringList{"0", "3", "1", "2"} << true << zero;
-        QTest::newRow("sub empty before order") << QStringList{"1", "3", "", "2"} << true << empty;
-        QTest::newRow("add smaller first is fine")
-            << QStringList{"1", "3", "1", "2"} << false << ok;
+        QTest::newRow("plain") << QStringList{"1", "2", "1", "3"} << ok;
+        QTest::newRow("empty second den") << QStringList{"1", "2", "1", ""} << empty;
+        QTest::newRow("all empty") << QStringList{"", "", "", ""} << empty;
+        QTest::newRow("zero numerator") << QStringList{"0", "5", "1", "2"} << zero;
+        QTest::newRow("zero denominator") << QStringList{"1", "0", "1", "2"} << zero;
+        QTest::newRow("double zero") << QStringList{"1", "2", "00", "2"} << zero;
+        QTest::newRow("negative typed") << QStringList{"-5", "2", "1", "2"} << zero;
+        QTest::newRow("letter typed") << QStringList{"1", "a1", "1", "2"} << zero;
+        QTest::newRow("improper") << QStringList{"9", "2", "7", "1"} << ok;
+        QTest::newRow("zero before empty") << QStringList{"0", "3", "", "2"} << empty;
+        QTest::newRow("smaller first is the operation's to refuse")
+            << QStringList{"1", "3", "1", "2"} << ok;
     }
     void checksStart() {
         QFETCH(QStringList, entries);
-        QFETCH(bool, subtraction);
         QFETCH(StartVerdict, verdict);
         std::array<QByteArray, 4> bytes;
         EntryTexts texts;
@@ -74,7 +64,7 @@ class TestPupilEntryRules : public QObject {
             bytes[i] = entries[i].toUtf8();
             texts[i] = std::string_view(bytes[i].constData(), bytes[i].size());
         }
-        const EnteredProblem p = checkEntries(texts, subtraction);
+        const EnteredProblem p = checkEntries(texts);
         QCOMPARE(p.verdict, verdict);
         if (verdict == StartVerdict::Accepted) {
             QCOMPARE(p.num1, entries[0].toInt());
@@ -85,26 +75,32 @@ class TestPupilEntryRules : public QObject {
     }
 
     // Whatever two characters the keyboard puts into the boxes, an accepted problem has
-    // only operands from 1 to 99 and, when subtracting, a difference that is not negative.
+    // only operands from 1 to 99 and, as a subtraction the operation takes, a difference
+    // that is not negative.
     void acceptedProblemsAreAlwaysPositive() {
         const std::string_view samples[] = {"",   "0",  "1",  "9",  "07", "-1", "+3", "a",
                                             "1a", "3.", ".5", " 2", "99", "-0", "1-", "x9"};
         int accepted = 0;
+        int subtracted = 0;
         for (auto n1 : samples)
             for (auto d1 : samples)
                 for (auto n2 : samples)
-                    for (auto d2 : samples)
-                        for (bool sub : {false, true}) {
-                            const EnteredProblem p = checkEntries({n1, d1, n2, d2}, sub);
-                            if (p.verdict != StartVerdict::Accepted)
-                                continue;
-                            ++accepted;
-                            for (int v : {p.num1, p.den1, p.num2, p.den2})
-                                QVERIFY(v >= 1 && v <= 99);
-                            if (sub)
-                                QVERIFY(p.num1 * p.den2 - p.num2 * p.den1 >= 0);
-                        }
-        QVERIFY(accepted > 0);
+                    for (auto d2 : samples) {
+                        const EnteredProblem p = checkEntries({n1, d1, n2, d2});
+                        if (p.verdict != StartVerdict::Accepted)
+                            continue;
+                        ++accepted;
+                        for (int v : {p.num1, p.den1, p.num2, p.den2})
+                            QVERIFY(v >= 1 && v <= 99);
+                        const Problem difference{Operation::Subtraction, p.num1, p.den1, p.num2,
+                                                 p.den2};
+                        if (differenceIsNegative(difference))
+                            continue;
+                        ++subtracted;
+                        QVERIFY(p.num1 * p.den2 - p.num2 * p.den1 >= 0);
+                    }
+        QVERIFY(accepted > subtracted);
+        QVERIFY(subtracted > 0);
     }
 };
 

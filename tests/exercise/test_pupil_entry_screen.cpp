@@ -24,12 +24,10 @@ const char *const kOperands[] = {"txtNum1", "txtDen1", "txtNum2", "txtDen2"};
 class Pupil : public ExerciseDriver {
   public:
     bool open(Operation op) {
-        program.ctx.state.Modo = ProblemSource::Pupil;
         const bool active = ExerciseDriver::open(op, ProblemSource::Pupil);
         program.player.takeCues();
         return active;
     }
-    SharedState &state() { return program.ctx.state; }
     // The screen's own Modo (its phase) and CampoIns.
     const PupilEntryScreen::Phase &phase() const {
         return screen->findChild<PupilEntryScreen *>()->phase();
@@ -88,10 +86,8 @@ class TestPupilEntryScreen : public QObject {
         Pupil p;
         QVERIFY(p.open(op));
         QTEST(p.screen->objectName(), "window");
-        // The start menu's mode stays as it was, for "Esci" to find.
-        QCOMPARE(int(p.state().Modo), 1);
         QCOMPARE(p.phase().CampoIns, 1);
-        QCOMPARE(p.state().Passo, 1);
+        QCOMPARE(p.passo(), 1);
         QVERIFY(p.keypad()->isEnabled());
         QVERIFY(!p.button("Cmd_invio")->isEnabled());
         QVERIFY(!p.button("cmdSoluzione")->isEnabled());
@@ -179,14 +175,14 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(!p.workingAreaEmpty());
         p.enterProblem(typed);
         const QString notice = p.notice();
-        const int avviate = p.state().Avviate;
+        const int avviate = p.frame()->counters().Avviate;
         p.cues();
         p.click(start);
         QCOMPARE(p.cues(), cues);
         QCOMPARE(p.notice(), notice);
-        QCOMPARE(p.state().Avviate, avviate);
+        QCOMPARE(p.frame()->counters().Avviate, avviate);
         if (op == Operation::Subtraction) // cleared first, whatever the outcome
-            QCOMPARE(p.state().Passo, 0);
+            QCOMPARE(p.passo(), 0);
         for (int campo = 1; campo <= 4; ++campo) {
             QCOMPARE(p.entry(campo)->text(), typed[campo - 1]);
             QVERIFY(p.hand(campo)->isVisible());
@@ -219,11 +215,11 @@ class TestPupilEntryScreen : public QObject {
         }
         QCOMPARE(p.operand(0)->text(), QStringLiteral("1"));
         QCOMPARE(p.operand(3)->text(), QStringLiteral("2"));
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         QCOMPARE(QApplication::focusWidget(), p.step(5));
         for (int value : {2, 1, 1})
             p.answer(value);
-        QCOMPARE(p.state().Passo, 8);
+        QCOMPARE(p.passo(), 8);
         QCOMPARE(p.notice(), QStringLiteral("Calcola"));
         p.answer(0);
         p.answer(2);
@@ -255,7 +251,7 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(p.open(Operation::Addition));
         p.enterProblem({"1", "2", "1", "3"});
         p.click("cmdAvvio");
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         p.clickEntry(3);
         QCOMPARE(int(p.phase().Modo), 1);
         QCOMPARE(p.phase().CampoIns, 3);
@@ -270,7 +266,7 @@ class TestPupilEntryScreen : public QObject {
         p.cues();
         p.enter();
         QVERIFY(p.cues().isEmpty());
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         QCOMPARE(p.label("lblErrori"), QStringLiteral(" 0"));
         // The exercise stays visible.
         QCOMPARE(p.operand(0)->text(), QStringLiteral("1"));
@@ -283,22 +279,20 @@ class TestPupilEntryScreen : public QObject {
         p.click("cmdAvvio");
         QCOMPARE(p.operand(1)->text(), QStringLiteral("7"));
         QCOMPARE(p.operand(3)->text(), QStringLiteral("7"));
-        QCOMPARE(p.state().Den1, 7);
+        QCOMPARE(p.problem().Den1, 7);
     }
 
-    void leavingGivesTheStartMenuItsModeBack() {
+    void leavingWhileSolvingAndComingBackStartsAfresh() {
         Pupil p;
         QVERIFY(p.open(Operation::Subtraction));
         p.enterProblem({"3", "4", "1", "4"});
         p.click("cmdAvvio");
         QCOMPARE(int(p.phase().Modo), 2);
         p.click("cmdExit");
-        QCOMPARE(int(p.state().Modo), 1);
         QVERIFY(p.menu.isVisible());
         QTRY_VERIFY(p.screen.isNull());
-        // Coming back starts afresh, still in the pupil's mode.
         QVERIFY(p.open(Operation::Addition));
-        QCOMPARE(int(p.state().Modo), 1);
+        QCOMPARE(int(p.phase().Modo), 1);
         QCOMPARE(p.label("lblAvviate"), QStringLiteral(" 0"));
     }
 
@@ -344,7 +338,7 @@ class TestPupilEntryScreen : public QObject {
             QVERIFY(p.workingAreaEmpty());
             return;
         }
-        const SharedState &s = p.state();
+        const Problem &s = p.problem();
         QCOMPARE((QList<int>{s.Num1, s.Den1, s.Num2, s.Den2}), operands);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(p.operand(i)->text(), QString::number(operands[i]));
@@ -364,7 +358,7 @@ class TestPupilEntryScreen : public QObject {
         p.click("cmdRipeti");
         QCOMPARE(p.operand(0)->text(), QStringLiteral("1"));
         QCOMPARE(p.operand(3)->text(), QStringLiteral("3"));
-        QCOMPARE(p.state().Passo, 5);
+        QCOMPARE(p.passo(), 5);
         p.answer(5); // wrong again, but a repeat counts nothing
         QCOMPARE(p.label("lblErrori"), QStringLiteral(" 1"));
         for (int value : {6, 3, 2, 5, 6})
@@ -379,7 +373,7 @@ class TestPupilEntryScreen : public QObject {
         QVERIFY(p.open(Operation::Multiplication));
         p.enterProblem({"2", "3", "9", "4"});
         p.click("cmdAvvio");
-        const SharedState &s = p.state();
+        const Problem &s = p.problem();
         QCOMPARE((QList<int>{s.Num1, s.Den1, s.Num2, s.Den2}), (QList<int>{2, 3, 9, 4}));
         for (int campo = 1; campo <= 4; ++campo)
             QVERIFY(p.entry(campo)->text().isEmpty());

@@ -9,6 +9,13 @@
 #include <cmath>
 #include <set>
 
+namespace {
+// The ranges the screen's options set, which its draws read.
+const DrawRanges &rangesOf(const ExerciseDriver &d) {
+    return d.screen->findChild<RangeOptions *>()->ranges();
+}
+} // namespace
+
 class TestRandomProblems : public QObject {
     Q_OBJECT
   private slots:
@@ -57,8 +64,7 @@ void TestRandomProblems::tightLoopOfRealDrawsLooksUniform() {
     QFETCH(int, numMax);
     QFETCH(int, denMax);
     ClockRandomSource random;
-    SharedState s;
-    s.NumMin = s.DenMin = 1;
+    DrawRanges s;
     s.NumMax = numMax;
     s.DenMax = denMax;
     constexpr int kProblems = 10000;
@@ -95,10 +101,8 @@ void TestRandomProblems::screenLoadsWithTwentyFive() {
     QCOMPARE(d.cues(), (QList<int>{CueClick, CueClick}));
     QVERIFY(d.screen->findChild<QRadioButton *>("optNum3")->isChecked());
     QVERIFY(d.screen->findChild<QRadioButton *>("optDen2")->isChecked());
-    const SharedState &s = d.program.ctx.state;
-    QCOMPARE(s.NumMin, 1);
+    const DrawRanges &s = rangesOf(d);
     QCOMPARE(s.NumMax, 25);
-    QCOMPARE(s.DenMin, 1);
     QCOMPARE(s.DenMax, 25);
     QVERIFY(!d.keypad()->isEnabled());
     QVERIFY(!d.button("cmdSoluzione")->isEnabled());
@@ -143,9 +147,8 @@ void TestRandomProblems::rangeOptionSetsBoundsAndAbandonsTheExercise() {
     QCOMPARE(d.screen->findChild<QRadioButton *>(option)->text(), caption);
     d.clickOption(option);
     QCOMPARE(d.cues(), QList<int>{CueClick});
-    const SharedState &s = d.program.ctx.state;
+    const DrawRanges &s = rangesOf(d);
     QCOMPARE(numerator ? s.NumMax : s.DenMax, max);
-    QCOMPARE(numerator ? s.NumMin : s.DenMin, 1);
     QCOMPARE(numerator ? s.DenMax : s.NumMax, 25);
     for (const char *name : {"txtNum1", "txtDen1", "txtNum2", "txtDen2"}) {
         QCOMPARE(d.box(name)->text(), QString());
@@ -185,7 +188,7 @@ void TestRandomProblems::subtractionWithUnitNumeratorsKeepsDenominatorsOrdered()
     std::set<int> seen;
     for (int i = 0; i < 200; ++i) {
         d.click("cmdAvvio");
-        const SharedState &s = d.program.ctx.state;
+        const Problem &s = d.problem();
         QCOMPARE(s.Num1, 1);
         QCOMPARE(s.Num2, 1);
         QVERIFY2(s.Den1 <= s.Den2,

@@ -14,6 +14,7 @@
 #include "keypad.h"
 #include "picture_button.h"
 #include "product_plan.h"
+#include "step_memory.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -81,7 +82,7 @@ inline bool inRewrite(const ExerciseFrame &f) {
     return opOf(&f) == ScreenOp::Div && rewriteOf(f)->FaseReciproco;
 }
 
-inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) {
+inline QString checkKeypadAndStep(const ExerciseFrame &f) {
     if (f.keypadFrame()->isEnabled()) {
         const QLineEdit *target = f.keypadTargetBox();
         if (!target)
@@ -99,56 +100,58 @@ inline QString checkKeypadAndStep(const ExerciseFrame &f, const SharedState &s) 
                    : QStringLiteral("OK can be clicked in the rewrite with CampoDiv %1")
                          .arg(CampoDiv);
     }
-    return f.txtFraz(s.Passo) ? QString()
-                              : QStringLiteral("OK can be clicked with Passo %1").arg(s.Passo);
+    const int Passo = stepMemory(f).Passo;
+    return f.txtFraz(Passo) ? QString()
+                            : QStringLiteral("OK can be clicked with Passo %1").arg(Passo);
 }
 
-// The counters of one visit to a screen: they show the shared counters and never go down.
+// The counters of one visit to a screen: the labels show them and they never go down.
 struct CounterWatch {
     QPointer<ExerciseFrame> screen;
-    int avviate = 0;
-    int eseguite = 0;
-    int errori = 0;
+    ExerciseFrame::Counters last;
 
-    QString check(ExerciseFrame &f, const SharedState &s) {
+    QString check(ExerciseFrame &f) {
+        const ExerciseFrame::Counters &c = f.counters();
         const struct {
             const char *label;
             int value;
-        } shown[] = {{"lblAvviate", s.Avviate}, {"lblFatte", s.Eseguite}, {"lblErrori", s.Errori}};
-        for (const auto &c : shown) {
-            const QString text = f.findChild<QLabel *>(QLatin1String(c.label))->text();
-            if (text != counterText(c.value))
-                return QStringLiteral("%1 shows \"%2\" for %3").arg(c.label, text).arg(c.value);
+        } shown[] = {{"lblAvviate", c.Avviate}, {"lblFatte", c.Eseguite}, {"lblErrori", c.Errori}};
+        for (const auto &s : shown) {
+            const QString text = f.findChild<QLabel *>(QLatin1String(s.label))->text();
+            if (text != counterText(s.value))
+                return QStringLiteral("%1 shows \"%2\" for %3").arg(s.label, text).arg(s.value);
         }
-        if (s.Eseguite > s.Avviate)
-            return QStringLiteral("Eseguite %1 > Avviate %2").arg(s.Eseguite).arg(s.Avviate);
+        if (c.Eseguite > c.Avviate)
+            return QStringLiteral("Eseguite %1 > Avviate %2").arg(c.Eseguite).arg(c.Avviate);
         const bool sameVisit = screen == &f;
-        const bool fell = s.Avviate < avviate || s.Eseguite < eseguite || s.Errori < errori;
+        const bool fell =
+            c.Avviate < last.Avviate || c.Eseguite < last.Eseguite || c.Errori < last.Errori;
         screen = &f;
-        const QString was = QStringLiteral("%1/%2/%3").arg(avviate).arg(eseguite).arg(errori);
-        avviate = s.Avviate;
-        eseguite = s.Eseguite;
-        errori = s.Errori;
+        const QString was =
+            QStringLiteral("%1/%2/%3").arg(last.Avviate).arg(last.Eseguite).arg(last.Errori);
+        last = c;
         if (sameVisit && fell)
             return QStringLiteral("counters fell from %1 to %2/%3/%4")
                 .arg(was)
-                .arg(avviate)
-                .arg(eseguite)
-                .arg(errori);
+                .arg(c.Avviate)
+                .arg(c.Eseguite)
+                .arg(c.Errori);
         return {};
     }
 };
 
 // While an exercise is being answered, the box asked now expects what the plan of the
 // problem on screen says.
-inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s) {
+inline QString checkExpectedAnswer(const ExerciseFrame &f) {
     if (!okUsable(f))
         return {};
-    for (int v : {s.Num1, s.Den1, s.Num2, s.Den2})
+    const Problem &q = f.problem();
+    for (int v : {q.Num1, q.Den1, q.Num2, q.Den2})
         if (v < 1 || v > 99)
             return QStringLiteral("an operand of the problem is %1").arg(v);
     const QString problem =
-        QStringLiteral("%1/%2 , %3/%4").arg(s.Num1).arg(s.Den1).arg(s.Num2).arg(s.Den2);
+        QStringLiteral("%1/%2 , %3/%4").arg(q.Num1).arg(q.Den1).arg(q.Num2).arg(q.Den2);
+    const StepMemory s = stepMemory(f);
     const int k = s.Passo;
     const auto differs = [&](const char *what, int got, int want) {
         return QStringLiteral("%1 of %2 at Passo %3 expects %4, the plan %5")
@@ -161,7 +164,7 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
     case ScreenOp::Add:
     case ScreenOp::Sub: {
         const AddSubPlan plan =
-            planAddSub(opOf(&f) == ScreenOp::Sub, s.Num1, s.Den1, s.Num2, s.Den2);
+            planAddSub(opOf(&f) == ScreenOp::Sub, q.Num1, q.Den1, q.Num2, q.Den2);
         if (std::find(plan.order.begin(), plan.order.begin() + plan.count, k) ==
             plan.order.begin() + plan.count)
             return QStringLiteral("step %1 is not in the plan of %2").arg(k).arg(problem);
@@ -174,8 +177,8 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
     }
     ProductPlan plan;
     if (opOf(&f) == ScreenOp::Div) {
-        const DivisionPlan division = planDivision(s.Num1, s.Den1, s.Num2, s.Den2);
-        const int given[] = {s.Num1, s.Den1, s.Num2, s.Den2};
+        const DivisionPlan division = planDivision(q.Num1, q.Den1, q.Num2, q.Den2);
+        const int given[] = {q.Num1, q.Den1, q.Num2, q.Den2};
         for (int i = 1; i <= 4; ++i) {
             const auto *box = f.findChild<QLineEdit *>(QStringLiteral("txtNumDiv(%1)").arg(i));
             if (box->text() != QString::number(given[i - 1]))
@@ -190,7 +193,7 @@ inline QString checkExpectedAnswer(const ExerciseFrame &f, const SharedState &s)
                                  division.rewrite[r.CampoDiv]);
         plan = division.product;
     } else {
-        plan = planProduct(s.Num1, s.Den1, s.Num2, s.Den2);
+        plan = planProduct(q.Num1, q.Den1, q.Num2, q.Den2);
     }
     const bool asked = std::any_of(plan.steps.begin(), plan.steps.begin() + plan.count,
                                    [k](const ProductStep &st) { return st.box == k; });

@@ -136,6 +136,7 @@ class RandomPupil {
     void typeProblem(ExerciseFrame &f, const QList<int> &operands);
     QWidget *keyTarget(QWidget *window) const;
     void noteVisit();
+    const ExerciseFrame::Counters &counters();
 
     // The random run.
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -162,6 +163,7 @@ class RandomPupil {
     QList<std::pair<qint64, QString>> slowest_;
     std::array<int, 8> visits_{};
     QPointer<ExerciseFrame> lastScreen_;
+    ExerciseFrame::Counters lastCounters_;
 };
 
 void RandomPupil::settle() {
@@ -170,14 +172,21 @@ void RandomPupil::settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// The counters of the screen on view; with none, those it showed last, as a new screen
+// starts from 0.
+const ExerciseFrame::Counters &RandomPupil::counters() {
+    if (ExerciseFrame *f = visibleWindows(menu_).screen())
+        lastCounters_ = f->counters();
+    return lastCounters_;
+}
+
 void RandomPupil::act(const QString &what, const std::function<void()> &action) {
     ++done_;
     last_.push_back(QStringLiteral("#%1 %2").arg(done_).arg(what));
     if (last_.size() > 30)
         last_.pop_front();
     const bool silentBefore = !ctx_.state.SuonoAttivo;
-    const int completedBefore = ctx_.state.Eseguite;
-    const int startedBefore = ctx_.state.Avviate;
+    const ExerciseFrame::Counters before = counters();
     player_.cues.clear();
     QElapsedTimer clock;
     clock.start();
@@ -193,8 +202,9 @@ void RandomPupil::act(const QString &what, const std::function<void()> &action) 
         }
     }
     noteVisit();
-    completed_ += std::max(0, ctx_.state.Eseguite - completedBefore);
-    started_ += std::max(0, ctx_.state.Avviate - startedBefore);
+    const ExerciseFrame::Counters after = counters();
+    completed_ += std::max(0, after.Eseguite - before.Eseguite);
+    started_ += std::max(0, after.Avviate - before.Avviate);
     for (int cue : std::as_const(player_.cues))
         if (cue < 101 || cue > 106)
             gMessages << QStringLiteral("cue %1 played").arg(cue);
@@ -213,11 +223,11 @@ bool RandomPupil::checked() {
     if (broken.isEmpty())
         broken = checkWindows(v);
     if (ExerciseFrame *f = v.screen(); f && broken.isEmpty()) {
-        broken = checkKeypadAndStep(*f, ctx_.state);
+        broken = checkKeypadAndStep(*f);
         if (broken.isEmpty())
-            broken = counters_.check(*f, ctx_.state);
+            broken = counters_.check(*f);
         if (broken.isEmpty())
-            broken = checkExpectedAnswer(*f, ctx_.state);
+            broken = checkExpectedAnswer(*f);
     }
     if (broken.isEmpty())
         return true;
@@ -272,11 +282,11 @@ void RandomPupil::keypadType(ExerciseFrame &f, const QString &digits) {
 bool RandomPupil::answerRight(ExerciseFrame &f) {
     if (!okUsable(f))
         return false;
-    const SharedState &s = ctx_.state;
     QLineEdit *box = f.keypadTargetBox();
     if (!box)
         return false;
     const DivisionProcedure::Rewrite *r = rewriteOf(f);
+    const StepMemory s = stepMemory(f);
     const int want = inRewrite(f) ? r->Reciproco[r->CampoDiv] : s.Risposte[s.Passo];
     clearBox(box);
     keypadType(f, QString::number(want));
@@ -363,7 +373,9 @@ void RandomPupil::onScreen(ExerciseFrame &f) {
     const int kind = pick(100);
     const bool typed = f.findChild<QLineEdit *>(QStringLiteral("txtInsNum1")) != nullptr;
     if (kind < 40 && okUsable(f)) {
-        act(QStringLiteral("right answer on %1, step %2").arg(f.objectName()).arg(ctx_.state.Passo),
+        act(QStringLiteral("right answer on %1, step %2")
+                .arg(f.objectName())
+                .arg(stepMemory(f).Passo),
             [&f, this] { answerRight(f); });
     } else if (kind < 45 && typed) {
         const QList<int> p = {pick(100), 1 + pick(99), 1 + pick(99), 1 + pick(99)};

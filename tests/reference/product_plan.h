@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "product_prompts.h"
+#include "product_steps.h" // ProductPlace
 
 #include <array>
 #include <cstdint>
@@ -25,7 +25,7 @@
 //   D  first denominator against second numerator      next places of those two chains
 //   E  the product in lowest terms, always             boxes 9, 10
 
-// Places are numbered as the screen's prompt table numbers them (product_prompts.h).
+// Places are numbered as the program numbers them (ProductPlace, product_steps.h).
 
 struct ProductStep {
     int8_t box = 0;    // the step box asked, 1..10

@@ -7,6 +7,7 @@
 
 #include "domain_stride.h"
 #include "product_plan.h"
+#include "product_prompts.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -163,7 +163,7 @@ class TestStartMenu : public QObject {
         QFETCH(int, modo);
         // The press alone chooses, before any release.
         QTest::mousePress(menu->findChild<QWidget *>(button), mouse);
-        QCOMPARE(int(program->ctx.state.Modo), modo);
+        QCOMPARE(int(menu->mode()), modo);
         QCOMPARE(program->player.takeCues(), QList<int>{CueClick});
         QCOMPARE(handAtTe(), modo == 1);
         QCOMPARE(handAtComputer(), modo == 2);
@@ -189,7 +189,7 @@ class TestStartMenu : public QObject {
         QWidget *w = menu->findChild<QWidget *>(button);
         w->setFocus();
         QTest::keyClick(w, key);
-        QCOMPARE(int(program->ctx.state.Modo), 0);
+        QCOMPARE(int(menu->mode()), 0);
         QVERIFY(program->player.cues.isEmpty());
         QVERIFY(control<QTimer>("Timer1")->isActive());
         for (QAbstractButton *b : operationButtons())
@@ -208,7 +208,7 @@ class TestStartMenu : public QObject {
         // A click where "Addizione" will appear opens nothing.
         QTest::mouseClick(menu, Qt::LeftButton, {}, QPoint(60, 170));
         QVERIFY(menu->isVisible());
-        QCOMPARE(int(program->ctx.state.Modo), 0);
+        QCOMPARE(int(menu->mode()), 0);
         QVERIFY(program->player.cues.isEmpty());
 
         chooseMode("cmdComputer");
@@ -320,7 +320,7 @@ class TestStartMenu : public QObject {
         QTest::mouseClick(exit, Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(menu->isVisible());
-        QCOMPARE(int(program->ctx.state.Modo), 1);
+        QCOMPARE(int(menu->mode()), 1);
         QVERIFY(handAtTe());
         QVERIFY(!control<QTimer>("Timer1")->isActive());
         QTest::mouseClick(control("CmdSottrazione"), Qt::LeftButton);

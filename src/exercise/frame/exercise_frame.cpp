@@ -27,12 +27,16 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
 }
 } // namespace
 
-ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu)
-    : ctx_(ctx), kind_(kind), startMenu_(startMenu) {
+QString counterText(int value) {
+    return QLatin1Char(' ') + QString::number(value);
+}
+
+ExerciseFrame::ExerciseFrame(AppContext &ctx, const Setup &setup, QWidget *startMenu)
+    : ctx_(ctx), setup_(setup), startMenu_(startMenu) {
     namespace f = layout::frame;
     loadProgramFonts();
-    setObjectName(QString::fromLatin1(kind.windowName));
-    const QString title = QString::fromLatin1(kind.title);
+    setObjectName(QString::fromLatin1(setup.windowName));
+    const QString title = QString::fromLatin1(setup.title);
     setWindowTitle(title);
     setClientSize(layout::kClient.width(), layout::kClient.height());
     setAutoFillBackground(true);
@@ -45,8 +49,7 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
         ->setAlignment(Qt::AlignCenter);
     makeLabel(this, "Label4", title, f::kTitle, layout::kTitleGreen, 36)
         ->setAlignment(Qt::AlignCenter);
-    makeLabel(this, "Label5", QStringLiteral("Avviate"),
-              kind.pupilEntry ? f::kAvviateCaptionPupil : f::kAvviateCaption, layout::kDarkRed,
+    makeLabel(this, "Label5", QStringLiteral("Avviate"), setup.avviateCaptionAt, layout::kDarkRed,
               14.25, true);
     avviate_ = makeLabel(this, "lblAvviate", QStringLiteral("00"), f::kAvviateValue,
                          layout::kDarkRed, 14.25);
@@ -58,11 +61,8 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
               true);
     errori_ = makeLabel(this, "lblErrori", QStringLiteral("00"), f::kErroriValue, layout::kDarkRed,
                         14.25);
-    notice_ = makeLabel(this, "lblAvviso",
-                        kind.pupilEntry
-                            ? QStringLiteral("Inserisci i numeri e premi Avvio per cominciare")
-                            : QStringLiteral("Premi Avvio per cominciare"),
-                        f::kNotice, layout::kDarkRed, 21.75);
+    notice_ = makeLabel(this, "lblAvviso", QString::fromUtf8(setup.firstNotice), setup.noticeAt,
+                        layout::kDarkRed, 21.75);
     notice_->setAlignment(Qt::AlignCenter);
     notice_->setWordWrap(true);
 
@@ -70,9 +70,8 @@ ExerciseFrame::ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMe
     keypad_->setGeometry(f::kKeypad);
     connect(keypad_, &Keypad::keyClicked, this, &ExerciseFrame::keypadKey);
 
-    start_ = makePictureButton(
-        this, kind.division ? QStringLiteral("cmdStartDiv") : QStringLiteral("cmdAvvio"),
-        QStringLiteral("Avvio"), looks::red, kind.pupilEntry ? f::kStartPupil : f::kStartRandom);
+    start_ = makePictureButton(this, QString::fromLatin1(setup.startButton),
+                               QStringLiteral("Avvio"), looks::red, setup.startAt);
     solution_ = makePictureButton(this, QStringLiteral("cmdSoluzione"), QStringLiteral("Soluzione"),
                                   looks::green, f::kSoluzione);
     repeat_ = makePictureButton(this, QStringLiteral("cmdRipeti"), QStringLiteral("Ripeti"),
@@ -101,13 +100,10 @@ void ExerciseFrame::plug(Procedure &procedure, SourcePanel &source) {
 }
 
 void ExerciseFrame::load() {
-    ctx_.state.Eseguite = 0;
-    ctx_.state.Errori = 0;
-    ctx_.state.Avviate = 0;
+    counters_ = {};
     showCounters();
     repeat_->setEnabled(false);
     solution_->setEnabled(false);
-    ctx_.state.Passo = 1;
     // The random screens select their ranges, which runs AzzeraSchermo and so leaves the
     // keypad off until "Avvio"; the pupil-entry screens open on typing the first numerator.
     source_->load();
@@ -151,9 +147,9 @@ void ExerciseFrame::setNotice(const char *text) {
 }
 
 void ExerciseFrame::showCounters() {
-    avviate_->setText(counterText(ctx_.state.Avviate));
-    fatte_->setText(counterText(ctx_.state.Eseguite));
-    errori_->setText(counterText(ctx_.state.Errori));
+    avviate_->setText(counterText(counters_.Avviate));
+    fatte_->setText(counterText(counters_.Eseguite));
+    errori_->setText(counterText(counters_.Errori));
 }
 
 ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
@@ -169,9 +165,9 @@ ExerciseFrame::Entry ExerciseFrame::checkEntry(QLineEdit *box, int expected) {
 }
 
 void ExerciseFrame::wrongAnswer(QLineEdit *box) {
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueWrong);
     if (!EsercizioRipetuto) {
-        ++ctx_.state.Errori;
+        ++counters_.Errori;
         showCounters();
     }
     box->clear();
@@ -189,14 +185,18 @@ void ExerciseFrame::AzzeraSchermo() {
 // changes nothing but their order, which each operation keeps.
 void ExerciseFrame::startExercise(ExerciseStart start) {
     AzzeraSchermo();
-    if (start == ExerciseStart::New && !source_->takeProblem(*procedure_)) {
-        procedure_->startRefused();
-        return;
+    if (start == ExerciseStart::New) {
+        const std::optional<Problem> taken = source_->takeProblem(*procedure_);
+        if (!taken) {
+            procedure_->startRefused();
+            return;
+        }
+        problem_ = *taken;
     }
     procedure_->startCue(start);
-    askFirstStep(procedure_->firstStep());
+    askFirstStep(procedure_->firstStep(problem_));
     if (start == ExerciseStart::New) {
-        ++ctx_.state.Avviate;
+        ++counters_.Avviate;
         showCounters();
     }
     EsercizioRipetuto = start == ExerciseStart::Repeat;
@@ -219,15 +219,14 @@ void ExerciseFrame::problemBeingTyped() {
 }
 
 void ExerciseFrame::productStageBegan() {
-    // On the random multiplication "Ripeti" comes only with the end of the exercise.
-    repeat_->setEnabled(kind_.pupilEntry || kind_.division);
+    repeat_->setEnabled(setup_.repeatDuringProduct);
 }
 
 void ExerciseFrame::completeExercise() {
     setNotice(notices::kMissioneCompiuta);
-    ctx_.suona(CueCompleted);
+    Suona(ctx_, CueCompleted);
     if (!EsercizioRipetuto) {
-        ++ctx_.state.Eseguite;
+        ++counters_.Eseguite;
         showCounters();
     }
     solution_->setEnabled(false);
@@ -237,7 +236,7 @@ void ExerciseFrame::completeExercise() {
 }
 
 void ExerciseFrame::showSolution() {
-    procedure_->solution();
+    procedure_->solution(problem_);
     setNotice(notices::kFatto);
     repeat_->setEnabled(true);
     keypad_->setEnabled(false);
@@ -254,7 +253,7 @@ QLineEdit *ExerciseFrame::workTargetBox() const {
 }
 
 void ExerciseFrame::keypadKey(int key, const QString &text) {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     QLineEdit *target = keypadTargetBox();
     if (!target)
         return;
@@ -293,7 +292,7 @@ bool ExerciseFrame::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void ExerciseFrame::leave() {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     if (auto *menu = qobject_cast<ProgramWindow *>(startMenu_)) {
         // Back on the screen this window was on.
         menu->showAndActivate(this);

@@ -7,6 +7,7 @@
 #include "program_window.h"
 
 #include <QPointer>
+#include <QRect>
 #include <array>
 
 struct AppContext;
@@ -15,6 +16,9 @@ class PictureButton;
 class QLabel;
 class QLineEdit;
 class SourcePanel;
+
+// A counter as its label shows it: one blank followed by the value, " 0", " 12".
+QString counterText(int value);
 
 // The frame shared by the eight exercise screens: title, counters, keypad, message line,
 // the four command buttons, and the input mechanics (keypad typing at the caret, Enter as
@@ -31,19 +35,33 @@ class SourcePanel;
 //  - the problem source (SourcePanel: the range frames or the pupil's entry frame) sits in
 //    sourceArea(), gives the problem of a new exercise and says where the keypad types; the
 //    entry frame tells the frame when the pupil goes back to typing a problem.
-// Of the exercise on screen the frame keeps only whether it is a repeat; the rest lives in
-// AppContext::state (what every screen shares), in the two parts and in the widgets.
+// Of the exercise on screen the frame keeps its problem, whether it is a repeat and the
+// counters of the visit; the rest lives in the two parts and in the widgets.
 class ExerciseFrame : public ProgramWindow {
     Q_OBJECT
   public:
-    struct Kind {
-        const char *windowName; // frmAdd .. frmDiv2
-        const char *title;      // "Addizione" ..
-        bool pupilEntry;        // the start button and the notice move for the entry frame
-        bool division;          // the start button is cmdStartDiv
+    // The counters of this visit to the screen, each shown as soon as it changes: exercises
+    // started (not repeats), completed and wrong answers (neither counted during a repeat).
+    struct Counters {
+        int Avviate = 0;
+        int Eseguite = 0;
+        int Errori = 0;
     };
 
-    ExerciseFrame(AppContext &ctx, const Kind &kind, QWidget *startMenu);
+    // What makes one screen's frame differ from the others', as its row of the screen table
+    // gives it.
+    struct Setup {
+        const char *windowName;   // frmAdd .. frmDiv2
+        const char *title;        // "Addizione" ..
+        const char *startButton;  // cmdAvvio, or cmdStartDiv on the division screens
+        QRect startAt;            // the start button
+        QRect avviateCaptionAt;   // "Avviate" (Label5)
+        QRect noticeAt;           // the message line lblAvviso
+        const char *firstNotice;  // what the message line says until the first start
+        bool repeatDuringProduct; // "Ripeti" stays usable while a product's stages are worked
+    };
+
+    ExerciseFrame(AppContext &ctx, const Setup &setup, QWidget *startMenu);
     ~ExerciseFrame() override;
 
     AppContext &context() const { return ctx_; }
@@ -51,8 +69,8 @@ class ExerciseFrame : public ProgramWindow {
     void plug(Procedure &procedure, SourcePanel &source);
     Procedure *procedure() const { return procedure_; }
 
-    // Form_Load, once plugged: counters to 0 and shown, "Soluzione" and "Ripeti" disabled,
-    // Passo 1; then the problem source finishes the load.
+    // Form_Load, once plugged: counters to 0 and shown, "Soluzione" and "Ripeti" disabled;
+    // then the problem source finishes the load. A new operation asks its step box 1.
     void load();
 
     // Working area.
@@ -78,13 +96,11 @@ class ExerciseFrame : public ProgramWindow {
 
     // The message line, one of notices.h.
     void setNotice(const char *text);
-    // Shows Avviate, Eseguite and Errori from the shared state.
-    void showCounters();
+    const Counters &counters() const { return counters_; }
 
     // The life of an exercise.
     // AzzeraSchermo: the operation empties its working area; the keypad, "Soluzione" and
-    // "Ripeti" go off. Every start begins with it; a range change and the pupil-entry
-    // screen's load run it too.
+    // "Ripeti" go off. Every start begins with it; a range change runs it too.
     void AzzeraSchermo();
     // Every start of an exercise: "Avvio" (New) and "Ripeti" (Repeat) on all eight screens.
     // In order: AzzeraSchermo; a new exercise takes its problem from the source (a refused
@@ -98,8 +114,8 @@ class ExerciseFrame : public ProgramWindow {
     // exercise on screen stays visible, but it can no longer be answered.
     void problemBeingTyped();
     // A product's stages begin (a multiplication's start, a division's passage from its
-    // rewrite): "Ripeti" stays usable while they are worked on the pupil-entry
-    // multiplication and on both division screens, and not on the random multiplication.
+    // rewrite): "Ripeti" stays usable while they are worked where the screen's setup says
+    // so, and comes only with the end of the exercise elsewhere.
     void productStageBegan();
     // The check of an entry, alike on every screen: an empty box only gets the focus back;
     // a text that is not the whole number expected is a wrong answer (the wrong cue, one
@@ -117,6 +133,8 @@ class ExerciseFrame : public ProgramWindow {
     void pressEnter();
     // Whether the exercise on screen is a repeat (EsercizioRipetuto).
     bool exerciseIsRepeat() const { return EsercizioRipetuto; }
+    // The problem of the exercise on screen, or of the last one; all 0 before the first start.
+    const Problem &problem() const { return problem_; }
 
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -127,11 +145,12 @@ class ExerciseFrame : public ProgramWindow {
     // "Soluzione" off, "Ripeti" on, the focus on the start button.
     void showSolution();
     void wrongAnswer(QLineEdit *box);
+    void showCounters();
     void keypadKey(int key, const QString &text);
     void leave();
 
     AppContext &ctx_;
-    const Kind kind_;
+    const Setup setup_;
     QPointer<QWidget> startMenu_;
     Procedure *procedure_ = nullptr;
     SourcePanel *source_ = nullptr;
@@ -146,6 +165,10 @@ class ExerciseFrame : public ProgramWindow {
     QLabel *errori_ = nullptr;
     std::array<QLineEdit *, 4> operands_{};
     std::array<QLineEdit *, 12> steps_{};
+    Counters counters_;
+    // The problem the last accepted start took: "Soluzione" and "Ripeti" work it again. A
+    // refused start leaves it, as nothing can then show or repeat it before the next start.
+    Problem problem_;
     // True while the exercise on screen is a repeat: answers are still checked, but neither
     // errors nor the completion are counted. Set by every start.
     bool EsercizioRipetuto = false;

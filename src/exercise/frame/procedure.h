@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "problem.h"
+
 #include <QObject>
 
 class QLineEdit;
@@ -28,23 +30,24 @@ class Procedure : public QObject {
     virtual void emptyWorkingArea() = 0;
 
     // The start of an exercise, called by ExerciseFrame::startExercise in this order.
-    // Whether the operation can work num1/den1 op num2/den2 (a subtraction's difference must
-    // not be negative): a draw is made again until it can, a typed problem is refused.
-    virtual bool accepts(int num1, int den1, int num2, int den2) const = 0;
+    // Whether the operation can work problem (a subtraction's difference must not be
+    // negative): a draw is made again until it can, a typed problem is refused.
+    virtual bool accepts(const Problem &problem) const = 0;
     // A typed problem was refused: the operation's cues for that, and what else it does.
     virtual void startRefused() = 0;
     // The cue, or cues, of a start that goes ahead.
     virtual void startCue(ExerciseStart start) = 0;
-    // Shows the problem now in Num1..Den2 and works out its first step, storing what that
-    // step expects: returns the box asked first, to which the frame gives the focus.
-    virtual QLineEdit *firstStep() = 0;
+    // Shows problem and works out its first step, storing what that step expects: returns
+    // the box asked first, to which the frame gives the focus.
+    virtual QLineEdit *firstStep(const Problem &problem) = 0;
 
     // During an exercise.
     // "OK", and Enter while OK can be clicked: checks the box asked now and moves on, or
     // ends the exercise with ExerciseFrame::completeExercise.
     virtual void check() = 0;
-    // "Soluzione": the whole worked solution written out; nothing is counted.
-    virtual void solution() = 0;
+    // "Soluzione": the whole worked solution of problem, the one on screen, written out;
+    // nothing is counted.
+    virtual void solution(const Problem &problem) = 0;
     // The box of the working area the keypad types into now, nullptr for none.
     virtual QLineEdit *workTarget() const = 0;
     // A widget of the screen got the keyboard focus (told at once, from the frame's event

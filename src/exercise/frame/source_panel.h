@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "problem.h"
+
 #include <QObject>
+#include <optional>
 
 class Procedure;
 class QLineEdit;
@@ -20,10 +23,10 @@ class SourcePanel : public QObject {
     // The source's part of the screen's load, once the frame's common part is done.
     virtual void load() = 0;
     // "Avvio" (cmdAvvio, or cmdStartDiv on the division screens) asks for the problem of a
-    // new exercise, once the working area is emptied: into Num1..Den2, drawn again until
-    // procedure accepts it, or read from the pupil's entries. False, with nothing written,
-    // when the entries make no problem that procedure accepts.
-    virtual bool takeProblem(const Procedure &procedure) = 0;
+    // new exercise, once the working area is emptied: drawn again until procedure accepts
+    // it, or read from the pupil's entries. Nothing when the entries make no problem that
+    // procedure accepts.
+    virtual std::optional<Problem> takeProblem(const Procedure &procedure) = 0;
     // The box the keypad types into now: one of the source's own or the working area's;
     // nullptr when a key only clicks.
     virtual QLineEdit *keypadTarget() const = 0;

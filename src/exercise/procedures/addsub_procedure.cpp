@@ -4,44 +4,44 @@
 #include "addsub_procedure.h"
 
 #include "app_context.h"
-#include "arithmetic.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "notices.h"
 #include "working_area.h"
+#include "working_layout.h"
 
 #include <QLineEdit>
 
-AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, bool subtract)
-    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state),
-      subtract_(subtract) {
+AddSubProcedure::AddSubProcedure(ExerciseFrame &frame, QPoint shift, const char *sign,
+                                 Refusal refusal)
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()), refusal_(refusal) {
     namespace a = layout::addsub;
-    frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), a::kNum1),
-                          frame.makeBox(QStringLiteral("txtDen1"), a::kDen1),
-                          frame.makeBox(QStringLiteral("txtNum2"), a::kNum2),
-                          frame.makeBox(QStringLiteral("txtDen2"), a::kDen2));
+    frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), a::kNum1.translated(shift)),
+                          frame.makeBox(QStringLiteral("txtDen1"), a::kDen1.translated(shift)),
+                          frame.makeBox(QStringLiteral("txtNum2"), a::kNum2.translated(shift)),
+                          frame.makeBox(QStringLiteral("txtDen2"), a::kDen2.translated(shift)));
     for (int k = 1; k <= 11; ++k)
-        frame.setStepBox(k, frame.makeBox(QStringLiteral("txtFraz(%1)").arg(k), a::kStep[k]));
-    const QString sign = subtract ? QStringLiteral("-") : QStringLiteral("+");
-    makeSign(&frame, QStringLiteral("lblPiù"), sign, a::kOperator);
-    makeSign(&frame, QStringLiteral("Label1"), sign, a::kRowOperator);
-    makeSign(&frame, QStringLiteral("Label2"), QStringLiteral("="), a::kEquals);
+        frame.setStepBox(
+            k, frame.makeBox(QStringLiteral("txtFraz(%1)").arg(k), a::kStep[k].translated(shift)));
+    const QString operatorSign = QString::fromLatin1(sign);
+    makeSign(&frame, QStringLiteral("lblPiù"), operatorSign, a::kOperator.translated(shift));
+    makeSign(&frame, QStringLiteral("Label1"), operatorSign, a::kRowOperator.translated(shift));
+    makeSign(&frame, QStringLiteral("Label2"), QStringLiteral("="), a::kEquals.translated(shift));
     for (int i = 0; i < int(a::kBars.size()); ++i)
-        makeBar(&frame, QStringLiteral("Line%1").arg(i + 1), a::kBars[i]);
+        makeBar(&frame, QStringLiteral("Line%1").arg(i + 1), shifted(a::kBars[i], shift));
 }
 
-void AddSubProcedure::write(int box, long value, bool leadingBlank) {
-    const QString digits = QString::number(value);
+void AddSubProcedure::write(int box, bool leadingBlank) {
+    const QString digits = QString::number(steps_.Risposte[box]);
     frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
 }
 
 void AddSubProcedure::next(int k) {
     frame_.txtFraz(k)->setFocus(Qt::OtherFocusReason);
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
 }
 
 QLineEdit *AddSubProcedure::workTarget() const {
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 void AddSubProcedure::emptyWorkingArea() {
@@ -55,188 +55,118 @@ void AddSubProcedure::emptyWorkingArea() {
         frame_.txtFraz(k)->clear();
 }
 
-// SemplificaVerticale1 (which 1) and SemplificaVerticale2 (which 2). Every box stays
-// typeable, so the numbers come from the problem as given, never from the boxes' text.
-void AddSubProcedure::semplificaVerticale(int which, bool MostraSoluzione) {
-    QLineEdit *num = which == 1 ? frame_.txtNum1() : frame_.txtNum2();
-    QLineEdit *den = which == 1 ? frame_.txtDen1() : frame_.txtDen2();
-    const int first = which == 1 ? 1 : 3;
-    const long n = which == 1 ? s_.Num1 : s_.Num2;
-    const long d = which == 1 ? s_.Den1 : s_.Den2;
-    const long g = mcdOf(n, d);
-    if (g <= 1) // already in lowest terms (0 only for a zero denominator)
-        return;
+void AddSubProcedure::SemplificaVerticale1(bool MostraSoluzione) {
+    if (steps_.reduceFirst)
+        reduceInBoxes(1, frame_.txtNum1(), frame_.txtDen1(), MostraSoluzione);
+}
+
+void AddSubProcedure::SemplificaVerticale2(bool MostraSoluzione) {
+    if (steps_.reduceSecond)
+        reduceInBoxes(3, frame_.txtNum2(), frame_.txtDen2(), MostraSoluzione);
+}
+
+// Steps 10 and 11: the result reduced.
+void AddSubProcedure::SemplificaRisultato(bool MostraSoluzione) {
+    if (steps_.reduceResult)
+        reduceInBoxes(10, frame_.txtFraz(8), frame_.txtFraz(9), MostraSoluzione);
+}
+
+// A reduction begins at step first: its notice, its first box asked, the fraction it
+// reduces (num over den) crossed out.
+void AddSubProcedure::reduceInBoxes(int first, QLineEdit *num, QLineEdit *den,
+                                    bool MostraSoluzione) {
     frame_.setNotice(notices::kVerticale);
-    s_.Passo = first;
-    // The focus rule runs after this handler, so giving the focus before the answers are
-    // stored is safe.
+    Passo = first;
     frame_.txtFraz(first)->setFocus(Qt::OtherFocusReason);
-    s_.Risposte[first] = int16_t(n / g);
     if (MostraSoluzione)
-        write(first, s_.Risposte[first]);
+        write(first);
     num->setEnabled(false);
-    s_.Risposte[first + 1] = int16_t(d / g);
     if (MostraSoluzione)
-        write(first + 1, s_.Risposte[first + 1]);
+        write(first + 1);
     den->setEnabled(false);
 }
 
-// The first step is 1 when the first fraction is reducible, else 3 when the second is,
-// else 5.
+// Steps 5, 6 and 7: the least common denominator and the two numerators expanded to it.
+void AddSubProcedure::DenominatoreComune() {
+    write(5);
+    write(6, true);
+    write(7, true);
+}
+
+// Steps 8 and 9: the sum or difference over the common denominator.
+void AddSubProcedure::CalcolaRisultato() {
+    write(8);
+    write(9);
+}
+
+// The first step of a problem just put on screen, once SemplificaVerticale1 has crossed out
+// the first fraction if it is reduced: the second fraction's reduction, else the common
+// denominator, when that comes first.
 void AddSubProcedure::ScegliPrimoPasso() {
-    if (frame_.txtNum1()->isEnabled())
-        semplificaVerticale(2, false);
-    else
-        s_.Passo = 1;
-    if (frame_.txtNum2()->isEnabled()) {
-        if (frame_.txtNum1()->isEnabled()) {
-            s_.Passo = 5;
-            frame_.setNotice(notices::kEsegui);
-            DenominatoreComune(false);
-        }
-    } else {
-        s_.Passo = 3;
-    }
+    if (!steps_.reduceFirst)
+        SemplificaVerticale2(false);
+    Passo = firstAddSubStep(steps_);
+    if (Passo == 5)
+        frame_.setNotice(notices::kEsegui);
 }
 
-// Steps 5, 6 and 7: the least common denominator of the two current denominators and the
-// two current numerators expanded to it.
-void AddSubProcedure::DenominatoreComune(bool MostraSoluzione) {
-    const long d1 = frame_.txtDen1()->isEnabled() ? s_.Den1 : s_.Risposte[2];
-    const long d2 = frame_.txtDen2()->isEnabled() ? s_.Den2 : s_.Risposte[4];
-    if (d1 <= 0 || d2 <= 0) // no problem started yet
-        return;
-    const long OpMcm1 = d1;
-    const long OpMcm2 = d2;
-    const long mcm = mcmOf(OpMcm1, OpMcm2);
-    s_.Risposte[5] = int16_t(mcm);
-    if (MostraSoluzione)
-        write(5, mcm);
-    const long x = frame_.txtNum1()->isEnabled() ? s_.Num1 : s_.Risposte[1];
-    const long y = frame_.txtNum2()->isEnabled() ? s_.Num2 : s_.Risposte[3];
-    s_.Risposte[6] = int16_t(x * (mcm / OpMcm1));
-    s_.Risposte[7] = int16_t(y * (mcm / OpMcm2));
-    if (MostraSoluzione) {
-        write(6, s_.Risposte[6], true);
-        write(7, s_.Risposte[7], true);
-    }
-}
-
-// Steps 8 and 9: the sum or difference over the common denominator that step 5 expects.
-void AddSubProcedure::CalcolaRisultato(bool MostraSoluzione) {
-    s_.Risposte[8] =
-        int16_t(subtract_ ? s_.Risposte[6] - s_.Risposte[7] : s_.Risposte[6] + s_.Risposte[7]);
-    if (MostraSoluzione)
-        write(8, s_.Risposte[8]);
-    s_.Risposte[9] = s_.Risposte[5];
-    if (MostraSoluzione)
-        write(9, s_.Risposte[9]);
-}
-
-// Steps 10 and 11: the result reduced, when it can be (a zero difference stays as it is).
-void AddSubProcedure::SemplificaRisultato(bool MostraSoluzione) {
-    const long n = s_.Risposte[8];
-    const long d = s_.Risposte[9];
-    const long g = mcdOf(n, d);
-    if (g <= 1 || (subtract_ && n == 0))
-        return;
-    frame_.setNotice(notices::kVerticale);
-    s_.Passo = 10;
-    frame_.txtFraz(10)->setFocus(Qt::OtherFocusReason);
-    s_.Risposte[10] = int16_t(n / g);
-    if (MostraSoluzione)
-        write(10, s_.Risposte[10]);
-    frame_.txtFraz(8)->setEnabled(false);
-    s_.Risposte[11] = int16_t(d / g);
-    if (MostraSoluzione)
-        write(11, s_.Risposte[11]);
-    frame_.txtFraz(9)->setEnabled(false);
-}
-
-void AddSubProcedure::showOperands() {
-    frame_.showOperands({s_.Num1, s_.Den1, s_.Num2, s_.Den2});
-}
-
-bool AddSubProcedure::accepts(int num1, int den1, int num2, int den2) const {
-    return !(subtract_ && fractionLess(num1, den1, num2, den2));
+bool AddSubProcedure::accepts(const Problem &problem) const {
+    return !differenceIsNegative(problem);
 }
 
 void AddSubProcedure::startRefused() {
-    if (subtract_)
-        s_.Passo = 0; // the subtraction's start sets it first, whether or not it succeeds
-    ctx_.suona(CueWrong);
+    if (refusal_ == Refusal::ClearsStep)
+        Passo = 0;
+    Suona(ctx_, CueWrong);
 }
 
 void AddSubProcedure::startCue(ExerciseStart) {
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
 }
 
-QLineEdit *AddSubProcedure::firstStep() {
-    showOperands();
-    semplificaVerticale(1, false);
+QLineEdit *AddSubProcedure::firstStep(const Problem &problem) {
+    frame_.showOperands({problem.Num1, problem.Den1, problem.Num2, problem.Den2});
+    steps_ = addSubSteps(problem);
+    SemplificaVerticale1(false);
     ScegliPrimoPasso();
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 void AddSubProcedure::check() {
-    const int k = s_.Passo;
+    const int k = Passo;
     QLineEdit *box = frame_.txtFraz(k);
     if (!box || !box->isEnabled()) // no current step: leave the screen as it is
         return;
-    if (frame_.checkEntry(box, s_.Risposte[k]) != ExerciseFrame::Entry::Right)
+    if (frame_.checkEntry(box, steps_.Risposte[k]) != ExerciseFrame::Entry::Right)
         return;
-    // Steps 3 and 4 are asked only while the second fraction is being reduced, 10 and 11
-    // only while the result is.
-    s_.Passo = k + 1;
-    switch (s_.Passo) {
-    case 3:
-        semplificaVerticale(2, false);
-        if (!frame_.txtNum2()->isEnabled()) {
-            next(3);
-            return;
-        }
-        s_.Passo = 5;
-        break;
-    case 4:
-        if (!frame_.txtNum2()->isEnabled()) {
-            next(4);
-            return;
-        }
-        break;
-    case 10:
-        SemplificaRisultato(false);
-        if (frame_.txtFraz(8)->isEnabled())
-            frame_.completeExercise();
-        else
-            next(10);
-        return;
-    case 11:
-        if (!frame_.txtFraz(8)->isEnabled()) {
-            next(11);
-            return;
-        }
-        break;
-    case 12:
+    const int following = addSubStepAfter(steps_, k);
+    if (following == 0) {
+        Passo = k + 1;
         frame_.completeExercise();
         return;
     }
-    next(s_.Passo);
-    if (s_.Passo == 5) {
-        DenominatoreComune(false);
+    // A stage that begins with a reduction says so and crosses out what it reduces.
+    if (following == 3)
+        SemplificaVerticale2(false);
+    else if (following == 10)
+        SemplificaRisultato(false);
+    Passo = following;
+    next(Passo);
+    if (Passo == 5)
         frame_.setNotice(notices::kEsegui);
-    } else if (s_.Passo == 8) {
-        CalcolaRisultato(false);
+    else if (Passo == 8)
         frame_.setNotice(notices::kCalcola);
-    }
 }
 
-void AddSubProcedure::solution() {
-    ctx_.suona(CueRight);
-    showOperands(); // the solution stands beside the problem it solves
-    semplificaVerticale(1, true);
-    semplificaVerticale(2, true);
-    DenominatoreComune(true);
-    CalcolaRisultato(true);
+void AddSubProcedure::solution(const Problem &problem) {
+    Suona(ctx_, CueRight);
+    // The solution stands beside the problem it solves.
+    frame_.showOperands({problem.Num1, problem.Den1, problem.Num2, problem.Den2});
+    steps_ = addSubSteps(problem);
+    SemplificaVerticale1(true);
+    SemplificaVerticale2(true);
+    DenominatoreComune();
+    CalcolaRisultato();
     SemplificaRisultato(true);
 }
 
@@ -249,13 +179,11 @@ void AddSubProcedure::focusArrived(QWidget *widget) {
     }
 }
 
-// txtFraz_GotFocus, whatever box got the focus: with step 3 current and nothing to reduce
-// in the second fraction (Risposte(3) 0), the pupil goes on to step 5, whose answers are
-// worked out now.
+// txtFraz_GotFocus, whatever box got the focus; the answers of step 5 are planned already.
 void AddSubProcedure::focusRule() {
-    if (s_.Passo != 3 || s_.Risposte[3] != 0)
+    const int step = addSubStepOnFocus(steps_, Passo);
+    if (step == Passo)
         return;
-    frame_.txtFraz(5)->setFocus(Qt::OtherFocusReason);
-    s_.Passo = 5;
-    DenominatoreComune(false);
+    frame_.txtFraz(step)->setFocus(Qt::OtherFocusReason);
+    Passo = step;
 }

@@ -3,20 +3,23 @@
 
 #pragma once
 
+#include "addsub_steps.h"
 #include "procedure.h"
+
+#include <QPoint>
+#include <array>
+#include <cstdint>
 
 class ExerciseFrame;
 class QLineEdit;
 struct AppContext;
-struct SharedState;
 
 // The guided written procedure of addition and subtraction: it builds the working area
-// (two operand fractions, step boxes txtFraz(1..11)) on the frame and runs the steps.
-// Whether a fraction or the result is being reduced is kept where the pupil sees it, in
-// the enabled state of its boxes, and the steps decide what comes next from that; the
-// numbers they work on are the problem as given (Num1..Den2) and the answers already
-// expected (Risposte), never what is typed in other boxes. Each step also writes its answers
-// into its boxes when called with MostraSoluzione, as "Soluzione" does.
+// (two operand fractions, step boxes txtFraz(1..11)) on the frame and renders the plan of
+// the problem (addSubSteps: which steps are asked, in which order, what each expects). The
+// steps show where a stage begins, cross out what a reduction replaces, and write their
+// answers into their boxes when called with MostraSoluzione, as "Soluzione" does; what
+// comes next is the plan's, never what is typed or greyed in the boxes.
 //
 // The focus rule of the step boxes lives here, as only these screens need it: when a step
 // box gets the focus while step 3 is current with nothing to ask there, the pupil is moved
@@ -24,40 +27,57 @@ struct SharedState;
 class AddSubProcedure : public Procedure {
     Q_OBJECT
   public:
-    AddSubProcedure(ExerciseFrame &frame, bool subtract);
+    // What a refused start does to the current step: frmSott2 sets Passo to 0 before it
+    // looks at the entries, frmAdd2 only once they make a problem.
+    enum class Refusal { KeepsStep, ClearsStep };
+
+    // The working area shifted by shift from where its table has it, sign ("+" or "-")
+    // between the fractions and between the expanded numerators.
+    AddSubProcedure(ExerciseFrame &frame, QPoint shift, const char *sign, Refusal refusal);
 
     void emptyWorkingArea() override;
     // A subtraction's first fraction must not be the smaller: a draw is made again, a typed
     // problem refused.
-    bool accepts(int num1, int den1, int num2, int den2) const override;
-    // The wrong-answer cue; a subtraction also leaves Passo at 0.
+    bool accepts(const Problem &problem) const override;
+    // The wrong-answer cue; Passo left as the refusal says.
     void startRefused() override;
     // The right-answer cue, for a new exercise and a repeat alike.
     void startCue(ExerciseStart start) override;
-    QLineEdit *firstStep() override;
+    QLineEdit *firstStep(const Problem &problem) override;
 
     void check() override;
-    void solution() override;
+    void solution(const Problem &problem) override;
     QLineEdit *workTarget() const override;
     // A step box that gets the focus runs the focus rule, once the handler that moved the
-    // focus has finished, so it sees the expected answers that handler stored after giving
-    // the focus.
+    // focus has finished, so it sees the step that handler left current.
     void focusArrived(QWidget *widget) override;
 
+    // The step asked now (Passo) and what each step box expects (Risposte).
+    int currentStep() const { return Passo; }
+    const std::array<int16_t, 13> &answers() const { return steps_.Risposte; }
+
   private:
-    void semplificaVerticale(int which, bool MostraSoluzione);
+    void SemplificaVerticale1(bool MostraSoluzione);
+    void SemplificaVerticale2(bool MostraSoluzione);
+    void reduceInBoxes(int first, QLineEdit *num, QLineEdit *den, bool MostraSoluzione);
     void ScegliPrimoPasso();
-    void DenominatoreComune(bool MostraSoluzione);
-    void CalcolaRisultato(bool MostraSoluzione);
+    // Their answers are planned and their stages show only a notice, so only the solution
+    // calls them, to write their steps.
+    void DenominatoreComune();
+    void CalcolaRisultato();
     void SemplificaRisultato(bool MostraSoluzione);
     void focusRule();
-    void showOperands();
-    void write(int box, long value, bool leadingBlank = false);
+    // Step box box shows what it expects.
+    void write(int box, bool leadingBlank = false);
     // Step box k is asked next: it takes the focus, with the right-answer cue.
     void next(int k);
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
-    SharedState &s_;
-    bool subtract_;
+    const Refusal refusal_;
+    // The plan of the problem on screen, made at its start (or by its solution).
+    AddSubSteps steps_;
+    // The step box txtFraz(Passo) that takes the next entry; 0 (a refused subtraction) or
+    // 12 (the exercise complete): none. A new screen asks box 1, as its load leaves it.
+    int Passo = 1;
 };

@@ -5,15 +5,14 @@
 
 #include "app_context.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "notices.h"
 #include "working_area.h"
+#include "working_layout.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
-DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
-    : ProductProcedure(frame, layout::product::kShiftDivision), pupilEntry_(pupilEntry) {
+DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, QPoint productShift, RepeatCue repeatCue)
+    : ProductProcedure(frame, productShift), repeatCue_(repeatCue) {
     namespace d = layout::division;
     makeSign(&frame, QStringLiteral("lblPiù"), QStringLiteral("x"), d::kTimes, 18, false);
     for (int k = 1; k <= 4; ++k) {
@@ -26,12 +25,10 @@ DivisionProcedure::DivisionProcedure(ExerciseFrame &frame, bool pupilEntry)
     makeBar(&frame, QStringLiteral("Line5"), d::kLine5);
     makeBar(&frame, QStringLiteral("Line3"), d::kLine3);
     makeSign(&frame, QStringLiteral("Label1"), QStringLiteral(":"), d::kDivide, 20.25);
-    frame.notice()->setGeometry(pupilEntry ? d::kNoticePupil : d::kNoticeRandom);
 }
 
-std::array<int, 4> DivisionProcedure::productTerms() const {
-    const auto &r = rewrite_.Reciproco;
-    return {r[1], r[2], r[3], r[4]};
+std::array<int, 4> DivisionProcedure::productTerms(const Problem &problem) const {
+    return divisionRewrite(problem);
 }
 
 QLineEdit *DivisionProcedure::workTarget() const {
@@ -47,12 +44,13 @@ QLineEdit *DivisionProcedure::rewriteBox(int campo) const {
 
 // The division as posed on its row, and what its rewrite expects: the first fraction
 // copied, the second turned upside down.
-void DivisionProcedure::showGiven() {
-    const int given[] = {s_.Num1, s_.Den1, s_.Num2, s_.Den2};
+void DivisionProcedure::showGiven(const Problem &p) {
+    const int given[] = {p.Num1, p.Den1, p.Num2, p.Den2};
     for (int i = 0; i < 4; ++i)
         given_[i]->setText(QString::number(given[i]));
-    rewrite_.Reciproco = {0, int16_t(s_.Num1), int16_t(s_.Den1), int16_t(s_.Den2),
-                          int16_t(s_.Num2)};
+    const std::array<int, 4> rewritten = divisionRewrite(p);
+    rewrite_.Reciproco = {0, int16_t(rewritten[0]), int16_t(rewritten[1]), int16_t(rewritten[2]),
+                          int16_t(rewritten[3])};
 }
 
 void DivisionProcedure::emptyWorkingArea() {
@@ -62,24 +60,22 @@ void DivisionProcedure::emptyWorkingArea() {
 }
 
 void DivisionProcedure::startRefused() {
-    ctx_.suona(CueRight);
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueRight);
+    Suona(ctx_, CueWrong);
 }
 
 void DivisionProcedure::startCue(ExerciseStart start) {
     if (start == ExerciseStart::Repeat) {
-        ctx_.suona(CueClick);
-        // The random screen's "Ripeti" restarts through its start button, which has a cue of
-        // its own; the pupil-entry screen's does not.
-        if (!pupilEntry_)
-            ctx_.suona(CueRight);
+        Suona(ctx_, CueClick);
+        if (repeatCue_ == RepeatCue::ClickThenStart)
+            Suona(ctx_, CueRight);
         return;
     }
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
 }
 
-QLineEdit *DivisionProcedure::firstStep() {
-    showGiven();
+QLineEdit *DivisionProcedure::firstStep(const Problem &problem) {
+    showGiven(problem);
     frame_.setNotice(notices::kEsegui);
     rewrite_.FaseReciproco = true;
     rewrite_.CampoDiv = 1;
@@ -101,10 +97,10 @@ void DivisionProcedure::checkRewrite() {
     if (campo < 4) {
         ++campo;
         rewriteBox(campo)->setFocus(Qt::OtherFocusReason);
-        ctx_.suona(CueRight);
+        Suona(ctx_, CueRight);
         return;
     }
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
     rewrite_.FaseReciproco = false;
     campo = 0;
     AvviaMoltiplicazione();
@@ -113,5 +109,6 @@ void DivisionProcedure::checkRewrite() {
 // Not a start: the exercise was counted when its rewrite began. "Ripeti" stays usable for
 // the whole product and restarts the rewrite.
 void DivisionProcedure::AvviaMoltiplicazione() {
-    beginProduct()->setFocus(Qt::OtherFocusReason);
+    const auto &r = rewrite_.Reciproco;
+    beginProduct({r[1], r[2], r[3], r[4]})->setFocus(Qt::OtherFocusReason);
 }

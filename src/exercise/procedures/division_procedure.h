@@ -28,38 +28,44 @@ class DivisionProcedure : public ProductProcedure {
         std::array<int16_t, 5> Reciproco{};
     };
 
-    DivisionProcedure(ExerciseFrame &frame, bool pupilEntry);
+    // What "Ripeti" plays after its click: on frmDiv it restarts through the start button,
+    // which plays the right-answer cue of its own; frmDiv2's does not.
+    enum class RepeatCue { ClickOnly, ClickThenStart };
+
+    // The product's working area shifted by productShift from where frmMolt has it; the
+    // division as posed above it.
+    DivisionProcedure(ExerciseFrame &frame, QPoint productShift, RepeatCue repeatCue);
 
     QLineEdit *txtNumDiv(int k) const { return given_[k - 1]; }
     const Rewrite &rewrite() const { return rewrite_; }
 
     // The product's working area and the given row.
     void emptyWorkingArea() override;
-    bool accepts(int, int, int, int) const override { return true; }
+    bool accepts(const Problem &) const override { return true; }
     // The right-answer cue that greets every "Avvio" on frmDiv2 before its entries are
     // looked at, then the wrong-answer cue.
     void startRefused() override;
-    // A new exercise: the right-answer cue. A repeat: the click cue, and on the random screen
-    // the right-answer cue of its start button after it.
+    // A new exercise: the right-answer cue. A repeat: the click cue, and then what the
+    // screen's RepeatCue says.
     void startCue(ExerciseStart start) override;
     // The division as posed on its row, the rewrite asked from its first box.
-    QLineEdit *firstStep() override;
+    QLineEdit *firstStep(const Problem &problem) override;
     // The rewrite box CampoDiv while rewriting, else the product's step.
     void check() override;
     QLineEdit *workTarget() const override;
 
   protected:
     // The rewritten product: Num1/Den1 x Den2/Num2.
-    std::array<int, 4> productTerms() const override;
+    std::array<int, 4> productTerms(const Problem &problem) const override;
 
   private:
     QLineEdit *rewriteBox(int campo) const;
-    void showGiven();
+    void showGiven(const Problem &problem);
     void checkRewrite();
     // From the rewrite to the multiplication of the rewritten product.
     void AvviaMoltiplicazione();
 
     std::array<QLineEdit *, 4> given_{};
-    bool pupilEntry_;
+    const RepeatCue repeatCue_;
     Rewrite rewrite_;
 };

@@ -5,28 +5,23 @@
 
 #include "app_context.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "working_area.h"
+#include "working_layout.h"
 
-#include <QLabel>
-
-MultiplicationProcedure::MultiplicationProcedure(ExerciseFrame &frame, bool pupilEntry)
-    : ProductProcedure(frame, pupilEntry ? layout::product::kShiftPupil : QPoint()) {
-    const QPoint shift = pupilEntry ? layout::product::kShiftPupil : QPoint();
+MultiplicationProcedure::MultiplicationProcedure(ExerciseFrame &frame, QPoint shift)
+    : ProductProcedure(frame, shift) {
     makeSign(&frame, QStringLiteral("lblPiù"), QStringLiteral("x"),
              layout::product::kTimes.translated(shift), 18, false);
-    if (pupilEntry)
-        frame.notice()->setGeometry(layout::product::kNoticePupil);
 }
 
-std::array<int, 4> MultiplicationProcedure::productTerms() const {
-    return {s_.Num1, s_.Den1, s_.Num2, s_.Den2};
+std::array<int, 4> MultiplicationProcedure::productTerms(const Problem &p) const {
+    return {p.Num1, p.Den1, p.Num2, p.Den2};
 }
 
 void MultiplicationProcedure::startRefused() {
-    ctx_.suona(CueWrong);
+    Suona(ctx_, CueWrong);
 }
 
 void MultiplicationProcedure::startCue(ExerciseStart) {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
 }

@@ -4,36 +4,16 @@
 #include "product_procedure.h"
 
 #include "app_context.h"
-#include "arithmetic.h"
 #include "exercise_frame.h"
-#include "exercise_layout.h"
 #include "notices.h"
 #include "product_prompts.h"
 #include "working_area.h"
+#include "working_layout.h"
 
 #include <QLineEdit>
-#include <algorithm>
-
-namespace {
-layout::Bar shifted(layout::Bar b, QPoint by) {
-    return {b.x1 + by.x(), b.x2 + by.x(), b.y + by.y()};
-}
-
-// Each term's chain of places, written outward from its fraction: the operand box, then the
-// step boxes. The newest value of a term stands in the outermost filled place.
-constexpr int kChain[4][3] = {
-    {kPlaceNum1, 1, 5}, // first numerator
-    {kPlaceDen1, 2, 6}, // first denominator
-    {kPlaceNum2, 3, 7}, // second numerator
-    {kPlaceDen2, 4, 8}, // second denominator
-};
-// The two terms each of the stages A..D reduces against each other, the one asked first
-// leading: C starts from the first numerator, D from the first denominator.
-constexpr int kStageTerms[4][2] = {{0, 1}, {2, 3}, {0, 3}, {1, 2}};
-} // namespace
 
 ProductProcedure::ProductProcedure(ExerciseFrame &frame, QPoint shift)
-    : Procedure(&frame), frame_(frame), ctx_(frame.context()), s_(frame.context().state) {
+    : Procedure(&frame), frame_(frame), ctx_(frame.context()) {
     namespace p = layout::product;
     frame.setOperandBoxes(frame.makeBox(QStringLiteral("txtNum1"), p::kNum1.translated(shift)),
                           frame.makeBox(QStringLiteral("txtDen1"), p::kDen1.translated(shift)),
@@ -62,7 +42,7 @@ void ProductProcedure::emptySteps() {
 
 void ProductProcedure::emptyWorkingArea() {
     enableOperands();
-    s_.Passo = 0;
+    Passo = 0;
     PosSequenza = 0;
     for (QLineEdit *b : frame_.operandBoxes())
         b->clear();
@@ -70,7 +50,7 @@ void ProductProcedure::emptyWorkingArea() {
 }
 
 QLineEdit *ProductProcedure::workTarget() const {
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 QLineEdit *ProductProcedure::place(int p) const {
@@ -79,85 +59,52 @@ QLineEdit *ProductProcedure::place(int p) const {
     return frame_.txtFraz(p);
 }
 
-void ProductProcedure::appendStep(int box) {
-    if (PosSequenza + 1 >= int(SequenzaPassi.size()))
-        return;
-    ++PosSequenza;
-    SequenzaPassi[PosSequenza] = int16_t(box);
-}
-
-void ProductProcedure::ask(int box, long value, bool MostraSoluzione, bool leadingBlank) {
-    appendStep(box);
-    s_.Risposte[box] = int16_t(value); // at most 99 x 99
-    if (MostraSoluzione) {
-        const QString digits = QString::number(value);
-        frame_.txtFraz(box)->setText(leadingBlank ? QLatin1Char(' ') + digits : digits);
-    }
-}
-
-// Stages A to E on the product's terms: each stage that simplifies (greatest common divisor
-// above 1) appends its two steps to SequenzaPassi with their answers, reading each term
-// from the newest place of its chain and asking the next place out; E always applies.
-// While the solution is written each step also stands in its box and the places replaced
-// are greyed. Passo ends on the second box of the last simplification (0 when none).
-void ProductProcedure::workStages(bool MostraSoluzione) {
-    const std::array<int, 4> terms = productTerms();
-    long value[4] = {terms[0], terms[1], terms[2], terms[3]};
-    int level[4] = {0, 0, 0, 0};
-    for (const auto &stage : kStageTerms) {
-        const long g = mcdOf(value[stage[0]], value[stage[1]]);
-        if (g <= 1)
-            continue;
-        for (const int t : stage) {
-            if (MostraSoluzione)
-                place(kChain[t][level[t]])->setEnabled(false);
-            value[t] /= g;
-            s_.Passo = kChain[t][++level[t]];
-            ask(s_.Passo, value[t], MostraSoluzione);
-        }
-    }
-    // From the numbers as given: the result comes out in lowest terms all the same.
-    const long p = long(terms[2]) * terms[0];
-    const long q = long(terms[3]) * terms[1];
-    const long g = std::max(1L, mcdOf(p, q)); // 0 only with no problem on screen yet
-    ask(9, p / g, MostraSoluzione, true);
-    ask(10, q / g, MostraSoluzione, true);
-}
-
-void ProductProcedure::solution() {
-    ctx_.suona(CueRight);
+void ProductProcedure::solution(const Problem &problem) {
+    Suona(ctx_, CueRight);
     emptySteps();
-    s_.Passo = 0;
-    PosSequenza = 0;
     // The solution always stands on the product as given, even over the pupil's scribbles
     // or in the middle of a division's rewrite.
-    frame_.showOperands(productTerms());
-    workStages(true);
+    const std::array<int, 4> terms = productTerms(problem);
+    frame_.showOperands(terms);
+    plan_ = productSteps(terms);
+    // Each step crosses out the place it replaces as it is written; Passo is left on the
+    // second box of the last simplification (0 when none).
+    Passo = 0;
+    for (int pos = 1; pos <= plan_.count; ++pos) {
+        const int box = plan_.SequenzaPassi[pos];
+        const int replaced = plan_.replaces[box];
+        if (replaced)
+            place(replaced)->setEnabled(false);
+        // The product itself is written with one leading blank.
+        const QString digits = QString::number(plan_.Risposte[box]);
+        frame_.txtFraz(box)->setText(box >= 9 ? QLatin1Char(' ') + digits : digits);
+        if (replaced)
+            Passo = box;
+    }
     PosSequenza = 0;
 }
 
-QLineEdit *ProductProcedure::beginProduct() {
+QLineEdit *ProductProcedure::beginProduct(const std::array<int, 4> &terms) {
     // Each product is announced with the right-answer cue as it is prepared.
-    ctx_.suona(CueRight);
+    Suona(ctx_, CueRight);
     // The terms as plain numbers: a term typed as "07" in a division's rewrite reads "7".
-    frame_.showOperands(productTerms());
+    frame_.showOperands(terms);
     enableOperands();
     emptySteps();
-    s_.Passo = 0;
-    PosSequenza = 0;
-    workStages(false); // Risposte and SequenzaPassi only
+    plan_ = productSteps(terms);
     PosSequenza = 1;
-    s_.Passo = SequenzaPassi[1];
+    Passo = plan_.SequenzaPassi[1];
     frame_.setNotice(notices::kEsegui);
     pairPrompt();
     PassiEseguiti = 0;
     frame_.productStageBegan();
-    return frame_.txtFraz(s_.Passo);
+    return frame_.txtFraz(Passo);
 }
 
 // A pair of steps begins at PosSequenza: a simplification says which and crosses out the
 // two places it replaces; the product pair leaves the notice as it is.
 void ProductProcedure::pairPrompt() {
+    const auto &SequenzaPassi = plan_.SequenzaPassi;
     const int pos = PosSequenza;
     if (pos < 1 || pos + 1 >= int(SequenzaPassi.size()))
         return;
@@ -171,28 +118,28 @@ void ProductProcedure::pairPrompt() {
 }
 
 void ProductProcedure::checkProduct() {
-    QLineEdit *box = frame_.txtFraz(s_.Passo);
+    QLineEdit *box = frame_.txtFraz(Passo);
     if (!box) // no current step (Passo 0): nothing to check
         return;
-    const ExerciseFrame::Entry entry = frame_.checkEntry(box, s_.Risposte[s_.Passo]);
+    const ExerciseFrame::Entry entry = frame_.checkEntry(box, plan_.Risposte[Passo]);
     if (entry == ExerciseFrame::Entry::Empty)
         return;
-    if (entry == ExerciseFrame::Entry::Right && s_.Passo == 10) {
+    if (entry == ExerciseFrame::Entry::Right && Passo == 10) {
         frame_.completeExercise();
         return;
     }
     if (entry == ExerciseFrame::Entry::Right) {
-        ctx_.suona(CueRight);
+        Suona(ctx_, CueRight);
         ++PassiEseguiti;
-        if (PosSequenza + 1 < int(SequenzaPassi.size()))
+        if (PosSequenza + 1 < int(plan_.SequenzaPassi.size()))
             ++PosSequenza;
-        s_.Passo = SequenzaPassi[PosSequenza];
+        Passo = plan_.SequenzaPassi[PosSequenza];
         if (PassiEseguiti == 2 || PassiEseguiti == 4 || PassiEseguiti == 6)
             pairPrompt();
-        if (QLineEdit *next = frame_.txtFraz(s_.Passo))
+        if (QLineEdit *next = frame_.txtFraz(Passo))
             next->setFocus(Qt::OtherFocusReason);
     }
     // After a right answer that leads to the product's numerator, or any wrong one there.
-    if (s_.Passo == 9)
+    if (Passo == 9)
         frame_.setNotice(notices::kCalcola);
 }

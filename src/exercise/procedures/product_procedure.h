@@ -4,6 +4,7 @@
 #pragma once
 
 #include "procedure.h"
+#include "product_steps.h"
 
 #include <QPoint>
 #include <array>
@@ -12,57 +13,60 @@
 class ExerciseFrame;
 class QLineEdit;
 struct AppContext;
-struct SharedState;
 
 // The written product of two fractions, the common part of the multiplication screens and
 // of the division screens' second phase: it builds the operand boxes and the step boxes
-// txtFraz(1..10) on the frame and runs the five stages (A, B: each fraction reduced on its
-// own; C, D: the two crosswise reductions; E: the product in lowest terms), the check of a
-// product step and the solution. A multiplication or a division says only which four
-// numbers form the product and how its problems start.
+// txtFraz(1..10) on the frame and renders the plan of the five stages (productSteps: A, B
+// each fraction reduced on its own; C, D the two crosswise reductions; E the product in
+// lowest terms), the check of a product step and the solution. A multiplication or a
+// division says only which four numbers of its problem form the product and how its
+// problems start.
 class ProductProcedure : public Procedure {
     Q_OBJECT
   public:
     void emptyWorkingArea() override;
     // The whole worked solution: every step box of the solution filled, every replaced
     // place greyed.
-    void solution() override;
+    void solution(const Problem &problem) override;
     QLineEdit *workTarget() const override;
     // Wherever the focus goes, a product moves nobody on.
     void focusArrived(QWidget *) override {}
+
+    // The product step asked now (Passo) and what each step box expects (Risposte).
+    int currentStep() const { return Passo; }
+    const std::array<int16_t, 13> &answers() const { return plan_.Risposte; }
 
   protected:
     // Builds the working area shifted by shift from where frmMolt has it.
     ProductProcedure(ExerciseFrame &frame, QPoint shift);
 
-    // The product's four terms: first numerator, first denominator, second numerator,
-    // second denominator.
-    virtual std::array<int, 4> productTerms() const = 0;
+    // The product's four terms in problem: first numerator, first denominator, second
+    // numerator, second denominator.
+    virtual std::array<int, 4> productTerms(const Problem &problem) const = 0;
 
-    // Prepares the product now in productTerms(), with its cue, and tells the frame that a
-    // product stage begins: returns the box of its first step.
-    QLineEdit *beginProduct();
+    // Prepares the product of terms (as productTerms orders them), with its cue, and tells
+    // the frame that a product stage begins: returns the box of its first step.
+    QLineEdit *beginProduct(const std::array<int, 4> &terms);
     // "OK" (and Enter) while a product step is current.
     void checkProduct();
 
     ExerciseFrame &frame_;
     AppContext &ctx_;
-    SharedState &s_;
 
   private:
-    void workStages(bool MostraSoluzione);
-    void appendStep(int box);
-    void ask(int box, long value, bool MostraSoluzione, bool leadingBlank = false);
     void pairPrompt();
     QLineEdit *place(int p) const;
     void enableOperands();
     void emptySteps();
 
-    // The order of the steps of the product on screen, worked out at its start: entries
-    // 1..n hold the step boxes in the order they are asked.
-    std::array<int16_t, 16> SequenzaPassi{};
-    // The position in SequenzaPassi of the current step (from 1; 0 when no product step is
-    // asked).
+    // The plan of the product on screen, made at its start (or by the solution): the order
+    // of its steps (SequenzaPassi) and what each expects (Risposte).
+    ProductSteps plan_;
+    // The step box txtFraz(Passo) that takes the next product entry; 0: none. A new screen
+    // asks box 1, as its load leaves it, until the working area is first emptied.
+    int Passo = 1;
+    // The position in the plan's SequenzaPassi of the current step (from 1; 0 when no
+    // product step is asked).
     int PosSequenza = 0;
     // The right answers given so far in this product (a new pair of steps begins at 2, 4
     // and 6).

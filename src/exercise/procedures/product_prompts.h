@@ -4,18 +4,10 @@
 #pragma once
 
 #include "notices.h"
+#include "product_steps.h" // ProductPlace
 
 #include <array>
 #include <cstdint>
-
-// A place of the product's working area: step boxes by their number 1..10, the operand
-// boxes after them.
-enum ProductPlace : int8_t {
-    kPlaceNum1 = 11,
-    kPlaceDen1 = 12,
-    kPlaceNum2 = 13,
-    kPlaceDen2 = 14,
-};
 
 // What the screen shows when the pair of steps (a, b) of a product begins: the notice and
 // the two places crossed out. notice is nullptr for a pair that is no simplification (the

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "exercise_layout.h"
+#include "working_layout.h"
 
 #include <QRect>
 #include <QString>
@@ -16,6 +16,10 @@ class QWidget;
 // A fraction bar named name (Line1, ...).
 using layout::Bar;
 void makeBar(QWidget *parent, const QString &name, const Bar &bar);
+// bar moved by by.
+inline Bar shifted(Bar bar, QPoint by) {
+    return {bar.x1 + by.x(), bar.x2 + by.x(), bar.y + by.y()};
+}
 
 // An operator sign ("+", "x", ":", "=") in the handwriting face, centred in where.
 QLabel *makeSign(QWidget *parent, const QString &name, const QString &sign, const QRect &where,

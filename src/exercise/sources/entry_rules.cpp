@@ -20,7 +20,7 @@ int leadingNumber(std::string_view text) {
     return value;
 }
 
-EnteredProblem checkEntries(const EntryTexts &texts, bool subtraction) {
+EnteredProblem checkEntries(const EntryTexts &texts) {
     EnteredProblem p;
     for (std::string_view t : texts)
         if (t.empty())
@@ -31,10 +31,6 @@ EnteredProblem checkEntries(const EntryTexts &texts, bool subtraction) {
     p.den2 = leadingNumber(texts[3]);
     if (p.num1 == 0 || p.den1 == 0 || p.num2 == 0 || p.den2 == 0) {
         p.verdict = StartVerdict::ZeroEntry;
-        return p;
-    }
-    if (subtraction && fractionLess(p.num1, p.den1, p.num2, p.den2)) {
-        p.verdict = StartVerdict::FirstSmaller;
         return p;
     }
     p.verdict = StartVerdict::Accepted;

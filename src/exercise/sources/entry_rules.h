@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "arithmetic.h" // fractionLess, which refuses a subtraction's smaller first fraction
-
 #include <array>
 #include <string_view>
 
@@ -16,12 +14,12 @@
 // never negative. Digits past what an int holds are ignored rather than overflowing.
 int leadingNumber(std::string_view text);
 
-// Why a start was refused, in the order the checks run.
+// Why the entries make no problem, in the order the checks run. Whether the screen's
+// operation can work the problem they make is the operation's to say (Procedure::accepts).
 enum class StartVerdict {
     Accepted,
-    EmptyEntry,   // one of the four boxes holds nothing
-    ZeroEntry,    // one of them reads as 0 (numerators included)
-    FirstSmaller, // subtraction only: the first fraction is smaller than the second
+    EmptyEntry, // one of the four boxes holds nothing
+    ZeroEntry,  // one of them reads as 0 (numerators included)
 };
 
 // The entries in box order: first numerator, first denominator, second numerator,
@@ -36,8 +34,7 @@ struct EnteredProblem {
     int den2 = 0;
 };
 
-// Checks the entries as "Avvio" does. With subtraction set a first fraction smaller
-// than the second is refused too (equal ones are accepted), so the difference is never
-// negative. The four values are filled in whenever the boxes are all non-empty, so the
-// caller can show what was read. An accepted problem has every value from 1 up.
-EnteredProblem checkEntries(const EntryTexts &texts, bool subtraction);
+// Checks the entries as "Avvio" does. The four values are filled in whenever the boxes are
+// all non-empty, so the caller can show what was read. An accepted problem has every value
+// from 1 up.
+EnteredProblem checkEntries(const EntryTexts &texts);

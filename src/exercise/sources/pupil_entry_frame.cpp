@@ -132,14 +132,14 @@ void PupilEntryFrame::clearEntries() {
         box->clear();
 }
 
-EnteredProblem PupilEntryFrame::readEntries(bool subtraction) const {
+EnteredProblem PupilEntryFrame::readEntries() const {
     std::array<QByteArray, 4> bytes;
     EntryTexts texts;
     for (int i = 0; i < 4; ++i) {
         bytes[i] = boxes_[i]->text().toUtf8();
         texts[i] = std::string_view(bytes[i].constData(), size_t(bytes[i].size()));
     }
-    return checkEntries(texts, subtraction);
+    return checkEntries(texts);
 }
 
 bool PupilEntryFrame::eventFilter(QObject *watched, QEvent *event) {

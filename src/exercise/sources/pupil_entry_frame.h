@@ -64,7 +64,7 @@ class PupilEntryFrame : public QGroupBox {
     void clearEntries();
 
     // Reads the four boxes as a start does (see checkEntries).
-    EnteredProblem readEntries(bool subtraction) const;
+    EnteredProblem readEntries() const;
 
   signals:
     // The pupil clicked entry box campo.

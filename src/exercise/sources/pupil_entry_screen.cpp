@@ -11,8 +11,9 @@
 #include <QLineEdit>
 #include <algorithm>
 
-PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure)
-    : SourcePanel(&frame), frame_(frame), procedure_(procedure) {
+PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, Operation op, EntrySign sign,
+                                   Procedure &procedure)
+    : SourcePanel(&frame), frame_(frame), procedure_(procedure), op_(op) {
     entry_ = new PupilEntryFrame(sign, &frame);
     entry_->setGeometry(ExerciseFrame::sourceArea());
     connect(entry_, &PupilEntryFrame::boxClicked, this, &PupilEntryScreen::select);
@@ -24,13 +25,11 @@ PupilEntryScreen::PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedu
     });
 }
 
-// The start menu's Modo is left alone: the screen's phase is its own, so "Esci" finds the
-// menu's mode as it was.
+// The screen is new: its working area is empty and its operation asks step box 1, as
+// AzzeraSchermo followed by Passo 1 would leave them, so nothing needs resetting.
 void PupilEntryScreen::load() {
-    frame_.AzzeraSchermo();
     state_.Modo = EntryPhase::Entering;
     state_.CampoIns = 1;
-    frame_.context().state.Passo = 1;
     frame_.problemBeingTyped();
     entry_->showOnlyHand(1);
 }
@@ -54,7 +53,7 @@ void PupilEntryScreen::trimOverlong(int campo) {
     const int excess = int(text.size()) - 2;
     if (excess <= 0)
         return;
-    frame_.context().suona(CueClick);
+    Suona(frame_.context(), CueClick);
     // One key can bring many characters (a paste): all that do not fit go at once, as that
     // many backspaces would take them, rather than one queued trim and click for each.
     const int caret = box->cursorPosition();
@@ -70,17 +69,13 @@ QLineEdit *PupilEntryScreen::keypadTarget() const {
     return procedure_.workTarget();
 }
 
-bool PupilEntryScreen::takeProblem(const Procedure &procedure) {
+std::optional<Problem> PupilEntryScreen::takeProblem(const Procedure &procedure) {
     entry_->showAllHands();
-    const EnteredProblem p = entry_->readEntries(false);
-    if (p.verdict != StartVerdict::Accepted || !procedure.accepts(p.num1, p.den1, p.num2, p.den2))
-        return false; // the entries stay as typed, to be corrected
+    const EnteredProblem p = entry_->readEntries();
+    const Problem problem{op_, p.num1, p.den1, p.num2, p.den2};
+    if (p.verdict != StartVerdict::Accepted || !procedure.accepts(problem))
+        return std::nullopt; // the entries stay as typed, to be corrected
     state_.Modo = EntryPhase::Solving;
-    SharedState &s = frame_.context().state;
-    s.Num1 = p.num1;
-    s.Den1 = p.den1;
-    s.Num2 = p.num2;
-    s.Den2 = p.den2;
     entry_->clearEntries();
-    return true;
+    return problem;
 }

@@ -12,7 +12,7 @@ class QLineEdit;
 enum class EntrySign;
 
 // What Modo holds inside a pupil-entry screen: what the pupil is doing there, with the
-// codes Modo has always had there. (On the start menu Modo is a ProblemSource, shared_state.h.)
+// codes Modo has always had there. (On the start menu Modo is a ProblemSource, problem.h.)
 enum class EntryPhase : int {
     Entering = 1, // typing the problem into the entry frame
     Solving = 2,  // working the problem in the step boxes
@@ -34,7 +34,8 @@ class PupilEntryScreen : public SourcePanel {
         int CampoIns = 1;
     };
 
-    PupilEntryScreen(ExerciseFrame &frame, EntrySign sign, Procedure &procedure);
+    // The problems typed are of op, shown with sign between the fractions.
+    PupilEntryScreen(ExerciseFrame &frame, Operation op, EntrySign sign, Procedure &procedure);
 
     PupilEntryFrame *entryFrame() const { return entry_; }
     const Phase &phase() const { return state_; }
@@ -42,9 +43,9 @@ class PupilEntryScreen : public SourcePanel {
     // The working area emptied, the pupil entering the first numerator: the keypad on for
     // it, "OK" off.
     void load() override;
-    // Reads the entries; a problem the operation accepts becomes Num1..Den2, the entries are
-    // emptied and the pupil is solving.
-    bool takeProblem(const Procedure &procedure) override;
+    // Reads the entries; a problem the operation accepts is returned, the entries are emptied
+    // and the pupil is solving.
+    std::optional<Problem> takeProblem(const Procedure &procedure) override;
     QLineEdit *keypadTarget() const override;
 
   private:
@@ -53,6 +54,7 @@ class PupilEntryScreen : public SourcePanel {
 
     ExerciseFrame &frame_;
     Procedure &procedure_;
+    const Operation op_;
     PupilEntryFrame *entry_ = nullptr;
     Phase state_;
 };

@@ -15,6 +15,16 @@
 #include <QRadioButton>
 #include <cmath>
 
+namespace layout::ranges {
+// Where the range frames of the random screens sit.
+inline constexpr QRect kNumeratore{20, 68, 117, 129};    // Frame2
+inline constexpr QRect kDenominatore{20, 200, 117, 113}; // Frame3
+// Option k (from 0) of a frame, relative to the frame.
+inline constexpr QRect option(int k) {
+    return QRect(10, 20 + 22 * k, 100, 22);
+}
+} // namespace layout::ranges
+
 namespace {
 struct Range {
     const char *caption;
@@ -65,22 +75,16 @@ int drawInRange(int low, int high, double r) {
     return v > high ? high : v; // r is below 1, so only rounding could reach high + 1
 }
 
-DrawnFraction Casuali(const SharedState &state, RandomSource &random) {
+DrawnFraction Casuali(const DrawRanges &ranges, RandomSource &random) {
     random.reseed();
     DrawnFraction f;
-    f.NumCasuale = drawInRange(state.NumMin, state.NumMax, random.next());
-    f.DenCasuale = drawInRange(state.DenMin, state.DenMax, random.next());
+    f.NumCasuale = drawInRange(ranges.NumMin, ranges.NumMax, random.next());
+    f.DenCasuale = drawInRange(ranges.DenMin, ranges.DenMax, random.next());
     return f;
 }
 
-void drawFraction(SharedState &state, RandomSource &random, int which) {
-    const DrawnFraction f = Casuali(state, random);
-    (which == 1 ? state.Num1 : state.Num2) = f.NumCasuale;
-    (which == 1 ? state.Den1 : state.Den2) = f.DenCasuale;
-}
-
-RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure)
-    : SourcePanel(&frame), frame_(frame), ctx_(frame.context()), procedure_(procedure) {
+RangeOptions::RangeOptions(ExerciseFrame &frame, Procedure &procedure, Operation op)
+    : SourcePanel(&frame), frame_(frame), ctx_(frame.context()), procedure_(procedure), op_(op) {
     QWidget *screen = &frame;
     auto *numFrame =
         makeFrame(screen, "Frame2", QStringLiteral("Numeratore"), layout::ranges::kNumeratore);
@@ -108,13 +112,17 @@ void RangeOptions::load() {
     selectDefaults();
 }
 
-bool RangeOptions::takeProblem(const Procedure &procedure) {
-    SharedState &s = ctx_.state;
+std::optional<Problem> RangeOptions::takeProblem(const Procedure &procedure) {
+    Problem p{op_};
     do {
-        drawFraction(s, *ctx_.random, 1);
-        drawFraction(s, *ctx_.random, 2);
-    } while (!procedure.accepts(s.Num1, s.Den1, s.Num2, s.Den2));
-    return true;
+        const DrawnFraction first = Casuali(ranges_, *ctx_.random);
+        const DrawnFraction second = Casuali(ranges_, *ctx_.random);
+        p.Num1 = first.NumCasuale;
+        p.Den1 = first.DenCasuale;
+        p.Num2 = second.NumCasuale;
+        p.Den2 = second.DenCasuale;
+    } while (!procedure.accepts(p));
+    return p;
 }
 
 QLineEdit *RangeOptions::keypadTarget() const {
@@ -122,15 +130,9 @@ QLineEdit *RangeOptions::keypadTarget() const {
 }
 
 void RangeOptions::picked(bool numerator, int max) {
-    ctx_.suona(CueClick);
+    Suona(ctx_, CueClick);
     frame_.AzzeraSchermo();
-    if (numerator) {
-        ctx_.state.NumMin = 1;
-        ctx_.state.NumMax = max;
-    } else {
-        ctx_.state.DenMin = 1;
-        ctx_.state.DenMax = max;
-    }
+    (numerator ? ranges_.NumMax : ranges_.DenMax) = max;
 }
 
 void RangeOptions::selectDefaults() {
@@ -139,8 +141,4 @@ void RangeOptions::selectDefaults() {
     picked(true, 25);
     den_[1]->setChecked(true);
     picked(false, 25);
-    ctx_.state.NumMax = 25;
-    ctx_.state.NumMin = 1;
-    ctx_.state.DenMax = 25;
-    ctx_.state.DenMin = 1;
 }

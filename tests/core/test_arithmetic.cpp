@@ -1,25 +1,15 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "arithmetic.h"
-#include "shared_state.h"
+// The integer routines of the shared core: CalcolaMCD and CalcolaMcm.
 
-#include <QString>
+#include "arithmetic.h"
+
 #include <QTest>
 
-class TestSharedState : public QObject {
+class TestArithmetic : public QObject {
     Q_OBJECT
   private slots:
-    void startsUnsetWithSoundOn() {
-        SharedState s;
-        QVERIFY(s.SuonoAttivo);
-        QCOMPARE(int(s.Modo), 0);
-        QCOMPARE(s.Passo, 0);
-        QCOMPARE(s.Avviate + s.Eseguite + s.Errori, 0);
-        for (auto v : s.Risposte)
-            QCOMPARE(v, int16_t(0));
-    }
-
     void greatestCommonDivisor_data() {
         QTest::addColumn<long>("a");
         QTest::addColumn<long>("b");
@@ -79,13 +69,7 @@ class TestSharedState : public QObject {
         QCOMPARE(OpMcm1, op1);
         QCOMPARE(OpMcm2, op2);
     }
-
-    void counterHasOneLeadingBlank() {
-        QCOMPARE(counterText(0), QStringLiteral(" 0"));
-        QCOMPARE(counterText(3), QStringLiteral(" 3"));
-        QCOMPARE(counterText(12), QStringLiteral(" 12"));
-    }
 };
 
-QTEST_APPLESS_MAIN(TestSharedState)
-#include "test_shared_state.moc"
+QTEST_APPLESS_MAIN(TestArithmetic)
+#include "test_arithmetic.moc"
