@@ -94,25 +94,31 @@ class TestClassroomDesktop : public QObject {
         QVERIFY(runtime_.isValid());
         QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                    QFileDevice::ExeOwner);
-        const QString display = unusedDisplay();
         env_ = QProcessEnvironment::systemEnvironment();
-        env_.insert(QStringLiteral("DISPLAY"), display);
         env_.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
         env_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         env_.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        // The server picks a free display itself and names it on its output once it takes
+        // connections: tests running beside this one start X servers of their own.
         server_ = startChild(QStringLiteral("Xvfb"),
-                             {display, QStringLiteral("-screen"), QStringLiteral("0"),
+                             {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                              QStringLiteral("-screen"), QStringLiteral("0"),
                               QStringLiteral("%1x%2x24").arg(kScreen.width()).arg(kScreen.height()),
                               QStringLiteral("-nolisten"), QStringLiteral("tcp")},
                              env_);
-        QTRY_VERIFY_WITH_TIMEOUT(!x(QStringLiteral("xprop"), {QStringLiteral("-root")}).isEmpty(),
-                                 10000);
+        QByteArray log;
+        const QString display = waitForOutput(
+            *server_,
+            QRegularExpression(QStringLiteral("^(\\d+)$"), QRegularExpression::MultilineOption),
+            log, [] { return true; });
+        QVERIFY2(!display.isEmpty(), log.constData());
+        env_.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
         windowManager_ = startChild(QStringLiteral("openbox"), {}, env_);
         QTRY_VERIFY_WITH_TIMEOUT(
             x(QStringLiteral("xprop"),
               {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
                 .contains(QStringLiteral("window id")),
-            10000);
+            30000);
     }
 
     void cleanupTestCase() {
