@@ -55,15 +55,15 @@ sanitize: deps
 	  $(SANITIZE_EXCLUDE)
 
 # The sound tests under ThreadSanitizer: the speakers' module runs the sound library's thread
-# beside the program's. Qt and libpulse are not built for it; tests/speakers/tsan.supp names
-# the reports that lie wholly inside them.
+# beside the program's. Qt and libpulse are not built for it;
+# tests/platform/linux/speakers/tsan.supp names the reports that lie wholly inside them.
 tsan: deps
 	@tools/install-deps.sh pulseaudio pulseaudio-utils
 	@test -f $(TSAN_BUILD)/CMakeCache.txt || cmake -S . -B $(TSAN_BUILD) \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUIVELLE_TSAN=ON -DQUIVELLE_BENCH=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target quivelle_speakers test_speaker_module test_real_sound
 	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen \
-	  TSAN_OPTIONS="suppressions=$(CURDIR)/tests/speakers/tsan.supp second_deadlock_stack=1" \
+	  TSAN_OPTIONS="suppressions=$(CURDIR)/tests/platform/linux/speakers/tsan.supp second_deadlock_stack=1" \
 	  ctest --output-on-failure -j $(JOBS) -R '^test_(speaker_module|real_sound)$$'
 
 # A random pupil for a million actions in the Release build: prints its seed, the actions

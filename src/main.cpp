@@ -7,18 +7,11 @@
 #include "logging.h"
 #include "program_window.h"
 #include "random_source.h"
-#include "single_instance.h"
+#include "speakers.h"
 #include "start_menu.h"
+#include "window_services.h"
 
 #include <QApplication>
-
-#ifdef Q_OS_WIN
-#include "windows_speakers.h"
-using ProgramSpeakers = WindowsSpeakers;
-#else
-#include "speaker_module.h"
-using ProgramSpeakers = SpeakerPlayer;
-#endif
 
 namespace {
 #ifdef Q_OS_LINUX
@@ -61,10 +54,10 @@ int main(int argc, char *argv[]) {
     // screens look or behave.
     int onlyProgramName = 1;
     QApplication app(onlyProgramName, argv);
-    ProgramSpeakers speakers;
+    const std::unique_ptr<SoundPlayer> speakers = programSpeakers();
     ClockRandomSource random;
     AppContext ctx;
-    ctx.sound = &speakers;
+    ctx.sound = speakers.get();
     ctx.random = &random;
     openStartMenu(ctx, line.bigScreen);
     claim.onLaterStart(bringProgramToFront);

@@ -5,6 +5,7 @@
 
 #include "logging.h"
 #include "screen_fit.h"
+#include "window_services.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -52,8 +52,3 @@ void InPrimoPiano(QWidget *window);
 // The window's title bar: a title and a minimise button, and no close button.
 inline constexpr Qt::WindowFlags kProgramWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
-
-// Takes the close entry out of the window's window menu, so that neither the title bar's
-// close button nor the keyboard's close shortcut can close it. Each platform has its own
-// (window_menu_<platform>.cpp); a refusal leaves the window as it is.
-void removeCloseEntry(QWidget *window);

@@ -7,15 +7,24 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
+// What the program's windows need from the desktop beyond what Qt offers on every platform.
+// Each platform has its own (window_services_<platform>.cpp in its folder).
+
+// Takes the close entry out of the window's window menu, so that neither the title bar's
+// close button nor the keyboard's close shortcut can close it. Called before the window is
+// first shown; a refusal leaves the window as it is.
+void removeCloseEntry(QWidget *window);
+
 // One copy of the program per user session: pupils double-click twice, and two copies
 // kept above the other windows would lie exactly on top of each other. The first copy
 // claims the session for as long as it runs; a later start finds the claim, asks the
 // running copy to come to the front and ends. The claim goes with the process that holds
 // it, however it ends, so a copy that crashed never stops the next start.
 //
-// Each platform has its own (single_instance_<platform>.cpp): on Linux a lock and a socket
-// in the user's runtime folder, on Windows a mutex in the session's Local\ namespace, which
-// the installer also looks for.
+// On Linux a lock and a socket in the user's runtime folder, on Windows a mutex in the
+// session's Local\ namespace, which the installer also looks for.
 class SessionClaim {
   public:
     // The name of the program's claim (Windows: Local\<name>).

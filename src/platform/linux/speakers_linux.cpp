@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "speaker_module.h"
+#include "speakers.h"
 
 #include "logging.h"
+#include "speaker_module.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -40,4 +41,8 @@ SoundPlayer *SpeakerPlayer::open() {
 void SpeakerPlayer::play(int cue, const QByteArray &clip) {
     if (SoundPlayer *speakers = open())
         speakers->play(cue, clip);
+}
+
+std::unique_ptr<SoundPlayer> programSpeakers() {
+    return std::make_unique<SpeakerPlayer>();
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The speakers, kept out of the program's start-up: the sound library is loaded only when
-// the start menu is up or the first cue plays (see SpeakerPlayer in speaker_module_linux.cpp).
+// the start menu is up or the first cue plays (see SpeakerPlayer in ../speakers_linux.cpp).
 #include "pulse_speakers.h"
 
 #include <memory>

@@ -7,5 +7,5 @@
 
 // Prints text for whoever started the program from a command line: on standard output,
 // or on standard error when it says what was wrong. Each platform has its own
-// (console_text_<platform>.cpp).
+// (console_text_<platform>.cpp in its folder).
 void printForUser(const QString &text, bool error);

@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The claim on Linux: an advisory lock on a file in the user's runtime folder, which the
-// kernel lets go of when the process ends, however it ends; beside it a socket on which
-// the copy that holds the lock hears later starts.
+#include "window_services.h"
 
-#include "single_instance.h"
+#include "program_window.h"
 
 #include <QFile>
 #include <QSocketNotifier>
@@ -17,6 +15,18 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+// X11 window managers build the window menu and the title bar's buttons from what the
+// window asks for: without the close hint they offer no close entry and no close button.
+// Those that offer one anyway only send a close request, which every program window
+// ignores.
+void removeCloseEntry(QWidget *window) {
+    window->setWindowFlags(kProgramWindowFlags);
+}
+
+// The session claim on Linux: an advisory lock on a file in the user's runtime folder,
+// which the kernel lets go of when the process ends, however it ends; beside it a socket on
+// which the copy that holds the lock hears later starts.
 
 namespace {
 // How long a later start waits for a copy that holds the lock but is still opening its

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 quivelle team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "windows_speakers.h"
+#include "speakers.h"
 
 #include "logging.h"
+#include "windows_speakers.h"
 
 #include <windows.h>
 
@@ -28,4 +29,8 @@ void WindowsSpeakers::play(int cue, const QByteArray &clip) {
         qCInfo(lcSound, "cue %d could not be played; cues are silent until one plays again", cue);
     else
         qCInfo(lcSound, "cues play again");
+}
+
+std::unique_ptr<SoundPlayer> programSpeakers() {
+    return std::make_unique<WindowsSpeakers>();
 }
