@@ -9,24 +9,12 @@
 #include "random_source.h"
 #include "speakers.h"
 #include "start_menu.h"
+#include "startup.h"
 #include "window_services.h"
 
 #include <QApplication>
 
 namespace {
-#ifdef Q_OS_LINUX
-// Natively on Wayland no window can keep itself above the others, and Qt draws a title bar
-// of its own with a close button. Through the desktop's X server (XWayland, whose address
-// is in DISPLAY) every window keeps the behaviour it has on an X11 desktop: above the
-// others, with no close button. A platform the user chose is kept; should the X server not
-// answer, Qt goes on to Wayland.
-void preferX11WhereOffered() {
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
-        return;
-    qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-}
-#endif
-
 QStringList argumentsOf(int argc, char *argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -47,9 +35,7 @@ int main(int argc, char *argv[]) {
         qCInfo(lcWindow, "another copy runs in this session: asked it to come to the front");
         return 0;
     }
-#ifdef Q_OS_LINUX
-    preferX11WhereOffered(); // before Qt picks its platform
-#endif
+    prepareBeforeApplication(); // before Qt picks its platform
     // Qt sees only the program's name, so none of its own options can change how the
     // screens look or behave.
     int onlyProgramName = 1;
