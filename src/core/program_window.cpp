@@ -82,7 +82,8 @@ void ProgramWindow::showAndActivate(const QWidget *opener) {
     QScreen *screen = opener ? opener->screen() : screenUnderPointer();
     if (!placed_ || (opener && screen != this->screen()))
         placeOn(screen);
-    show();
+    // Not show(), which in a browser would stretch the window over the whole page.
+    setVisible(true);
     raise();
     // Without a window manager a new window gets the keyboard only when asked.
     activateWindow();
@@ -95,6 +96,10 @@ void ProgramWindow::showAndActivate(const QWidget *opener) {
                        qPrintable(objectName()));
         });
     }
+}
+
+void ProgramWindow::recentre() {
+    placeOn(screen());
 }
 
 void ProgramWindow::changeEvent(QEvent *event) {
@@ -156,5 +161,5 @@ void InPrimoPiano(QWidget *window) {
     const bool visible = window->isVisible();
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (visible)
-        window->show(); // changing a flag hides a shown window
+        window->setVisible(true); // changing a flag hides a shown window
 }

@@ -26,6 +26,10 @@ class ProgramWindow : public QWidget {
     // a small screen). Shown again from the same screen, it stays where it was left.
     void showAndActivate(const QWidget *opener = nullptr);
 
+    // Places the window in the middle of its screen again: after the scale of every window
+    // changed (a browser's page resized), where it was left no longer means anything.
+    void recentre();
+
   protected:
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

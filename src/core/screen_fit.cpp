@@ -13,16 +13,31 @@
 namespace {
 constexpr double kSteps = 20; // factors go in steps of 0.05
 constexpr double kLargest = 2;
+// In a page, around the windows: a little of the page shows, so that they do not touch
+// the browser's edges.
+constexpr QMargins kPageMargin{4, 4, 4, 4};
+constexpr double kSmallestOnPage = 0.25;
+constexpr double kLargestOnPage = 3;
+
+// The largest multiple of 0.05 at which client, inside frame, fits available; rounded
+// down, so that a window never outgrows the area by a pixel of rounding.
+double fittingFactor(QSize available, QSize client, QMargins frame) {
+    const double across = double(available.width() - frame.left() - frame.right()) / client.width();
+    const double down = double(available.height() - frame.top() - frame.bottom()) / client.height();
+    return std::floor(std::min(across, down) * kSteps + 1e-9) / kSteps;
+}
 } // namespace
 
 double largeScreenFactor(QSize available, QSize client, QMargins frame) {
     if (client.isEmpty() || available.isEmpty())
         return 1;
-    const double across = double(available.width() - frame.left() - frame.right()) / client.width();
-    const double down = double(available.height() - frame.top() - frame.bottom()) / client.height();
-    // Rounded down, so that a window never outgrows the area by a pixel of rounding.
-    const double fit = std::floor(std::min(across, down) * kSteps + 1e-9) / kSteps;
-    return std::clamp(fit, 1.0, kLargest);
+    return std::clamp(fittingFactor(available, client, frame), 1.0, kLargest);
+}
+
+double pageFitFactor(QSize page, QSize client) {
+    if (client.isEmpty() || page.isEmpty())
+        return 1;
+    return std::clamp(fittingFactor(page, client, kPageMargin), kSmallestOnPage, kLargestOnPage);
 }
 
 QScreen *screenUnderPointer() {

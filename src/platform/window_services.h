@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -16,6 +17,17 @@ class QWidget;
 // close button nor the keyboard's close shortcut can close it. Called before the window is
 // first shown; a refusal leaves the window as it is.
 void removeCloseEntry(QWidget *window);
+
+// Before the first window: keeps the program's windows at the size that fits the screen.
+// On a desktop the windows keep their size (a large screen is asked for on the command
+// line); in a browser they are scaled together to fit the page, whatever its size, and
+// follow it when it changes, so that the largest window (largestClient) is always wholly
+// on it.
+void followScreenSize(QSize largestClient);
+
+// Ends the program, at the pupil's "Esci" on the start menu. A page cannot close its
+// browser tab: there the windows go and the page says that the program has ended.
+void endProgram();
 
 // One copy of the program per user session: pupils double-click twice, and two copies
 // kept above the other windows would lie exactly on top of each other. The first copy

@@ -17,6 +17,7 @@
 #include "speaker_check.h"
 #include "start_layout.h"
 #include "widget_factory.h"
+#include "window_services.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,6 +74,7 @@ QSize largestClientArea() {
 QWidget *openStartMenu(AppContext &ctx, bool largeScreen) {
     if (largeScreen)
         enlargeWindowsToFit(screenUnderPointer(), largestClientArea());
+    followScreenSize(largestClientArea());
     loadComicFonts();
     // Lets the desktop match the windows with the program's menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.quivelle"));
@@ -91,7 +93,7 @@ QWidget *openStartMenu(AppContext &ctx, bool largeScreen) {
 }
 
 StartMenu::StartMenu(AppContext &ctx, QWidget *parent)
-    : ProgramWindow(parent), ctx_(ctx), exit_([] { QApplication::exit(0); }) {
+    : ProgramWindow(parent), ctx_(ctx), exit_(endProgram) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(QStringLiteral("Operazioni con le quivelle"));
     setClientSize(startLayout::client.width(), startLayout::client.height());

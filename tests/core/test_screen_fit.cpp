@@ -120,6 +120,32 @@ class TestScreenFit : public QObject {
         QVERIFY(chosen == 2 || !fits(chosen + 0.05));
     }
 
+    // A browser's page, from a phone held upright to a wall screen: the program may shrink
+    // below its own size, never beyond a quarter of it, and grow up to three times.
+    void pageFactorFitsTheMenuOnThePage_data() {
+        QTest::addColumn<QSize>("page");
+        QTest::addColumn<double>("factor");
+        QTest::newRow("phone upright") << QSize(360, 640) << 0.55;
+        QTest::newRow("phone sideways") << QSize(640, 360) << 0.75;
+        QTest::newRow("laptop browser") << QSize(1280, 800) << 1.70;
+        QTest::newRow("whiteboard browser") << QSize(1920, 1080) << 2.35;
+        QTest::newRow("wall screen") << QSize(3840, 2160) << 3.0;
+        QTest::newRow("smaller than any phone") << QSize(100, 100) << 0.25;
+    }
+    void pageFactorFitsTheMenuOnThePage() {
+        QFETCH(QSize, page);
+        QFETCH(double, factor);
+        const double chosen = pageFitFactor(page, kMenu);
+        QCOMPARE(chosen, factor);
+        const auto fits = [&](double f) {
+            // A few pixels of the page show all round.
+            const QSize scaled = (QSizeF(kMenu) * f).toSize().grownBy({4, 4, 4, 4});
+            return scaled.width() <= page.width() && scaled.height() <= page.height();
+        };
+        QVERIFY(chosen == 0.25 || fits(chosen));
+        QVERIFY(chosen == 3.0 || !fits(chosen + 0.05));
+    }
+
     void startMenuOpensUnderThePointerAsLargeAsItFits() {
         QCursor::setPos(kWhiteboard.center());
         QWidget *menu = openStartMenu(program.ctx, true);

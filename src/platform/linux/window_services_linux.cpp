@@ -5,6 +5,7 @@
 
 #include "program_window.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QSocketNotifier>
 
@@ -22,6 +23,12 @@
 // ignores.
 void removeCloseEntry(QWidget *window) {
     window->setWindowFlags(kProgramWindowFlags);
+}
+
+void followScreenSize(QSize) {}
+
+void endProgram() {
+    QApplication::exit(0);
 }
 
 // The session claim on Linux: an advisory lock on a file in the user's runtime folder,

@@ -6,6 +6,7 @@
 #include "logging.h"
 #include "program_window.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 
 #include <windows.h>
@@ -24,6 +25,12 @@ void removeCloseEntry(QWidget *window) {
     if (!menu || !RemoveMenu(menu, SC_CLOSE, MF_BYCOMMAND))
         qCInfo(lcWindow, "%s: the close entry of the window menu could not be removed (error %lu)",
                qPrintable(window->objectName()), GetLastError());
+}
+
+void followScreenSize(QSize) {}
+
+void endProgram() {
+    QApplication::exit(0);
 }
 
 // The session claim on Windows: a mutex named in the session's Local\ namespace, owned by
