@@ -6,9 +6,10 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 TSAN_BUILD ?= build-tsan
 WINDOWS_BUILD ?= build-windows
+WEB_BUILD ?= build-web
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test windows windows-test sanitize tsan soak memcheck bench school-day package install format cues icons clean
+.PHONY: all deps configure build run test windows windows-test web web-run web-test web-bench sanitize tsan soak memcheck bench school-day package install format cues icons clean
 
 all: build
 
@@ -41,6 +42,43 @@ windows:
 
 windows-test: windows
 	cd $(WINDOWS_BUILD) && xvfb-run -a ctest --output-on-failure -j $(JOBS)
+
+# The program for the browser: build-web/site/, static files for any web server, built
+# with Debian's emscripten against a static Qt for WebAssembly built once from Debian's
+# source (tools/build-web-qt, about a quarter of an hour the first time). web-run serves
+# the site on this computer; web-test runs the tests (in node, or in headless Chromium
+# for those with windows) and walks a pupil through the site in Chromium, Firefox and
+# WebKit.
+WEB_TOOLCHAIN = /usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+web: configure
+	@tools/install-deps.sh ninja-build emscripten binaryen brotli fonttools nodejs
+	cmake --build $(BUILD) --target icon_pixels
+	qt=$$(tools/build-web-qt) && export EMSDK=$$(tools/build-web-qt --emsdk) \
+	  EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs && \
+	  { test -f $(WEB_BUILD)/CMakeCache.txt || "$$qt/bin/qt-cmake" -S . -B $(WEB_BUILD) -G Ninja \
+	      -DCMAKE_BUILD_TYPE=Release -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(WEB_TOOLCHAIN) \
+	      -DQUIVELLE_HOST_ICON_PIXELS=$(CURDIR)/$(BUILD)/assets/icon_pixels; } && \
+	  cmake --build $(WEB_BUILD) -j $(JOBS)
+
+web-run: web
+	python3 tools/web/serve.py $(WEB_BUILD)/site $${PORT:-8080}
+
+web-test: web
+	@tools/install-deps.sh chromium firefox-esr webkit2gtk-driver python3-selenium xvfb xauth \
+	  pulseaudio pulseaudio-utils
+	@command -v npm >/dev/null || tools/install-deps.sh npm
+	cd tools/web && npm ci --no-audit --no-fund --silent
+	cd $(WEB_BUILD) && ctest --output-on-failure -j $(JOBS)
+	tools/web/check-browsers $(WEB_BUILD)/site $(WEB_BUILD)/shots
+
+# Time to the start menu's first draw in headless Chromium, against a bare Qt window built
+# the same way, loaded alternately in one browser run.
+web-bench: web
+	cd $(WEB_BUILD) && EMSDK=$$(../tools/build-web-qt --emsdk) EMSDK_PYTHON=/usr/bin/python3 \
+	  NODE_PATH=/usr/share/nodejs cmake --build . --target bare_window
+	python3 tools/web/assemble-site.py $(WEB_BUILD)/bare-site packaging/web \
+	  $(WEB_BUILD)/bench/bare_window.js $(WEB_BUILD)/bench/bare_window.wasm assets/icons LICENSES
+	node tools/web/start-bench.mjs $(WEB_BUILD)/site $(WEB_BUILD)/bare-site 21
 
 # The classroom desktop test drives the program from outside, through an X server and a
 # window manager of its own; it runs in make test. In CI's sanitizer run its window manager
@@ -114,4 +152,4 @@ icons:
 	tools/make-icons
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(TSAN_BUILD) $(WINDOWS_BUILD) $(WEB_BUILD)

@@ -555,8 +555,11 @@ int main(int argc, char *argv[]) {
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
+#ifndef __EMSCRIPTEN__
+    // In a browser the page's own platform is the only one there is.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     qInstallMessageHandler(recordMessage);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);

@@ -87,11 +87,14 @@ class TestInfoWindow : public QObject {
         QVERIFY(InfoWindow::printedLines().value(5).startsWith(QStringLiteral("    e-mail: ")));
         QVERIFY(QTest::qWaitForWindowExposed(info));
         const QImage img = info->grab().toImage();
-        const int lineHeight = QFontMetrics(info->font()).height();
+        // The picture is in device pixels: more of them than the window's own where the
+        // program is drawn larger (a large screen, a browser's page).
+        const qreal dpr = img.devicePixelRatio();
+        const int lineHeight = qRound(QFontMetrics(info->font()).height() * dpr);
         auto inkRows = [&](int top, int bottom) {
             int rows = 0;
             for (int y = top; y < bottom; ++y)
-                for (int x = 0; x < 300; ++x) {
+                for (int x = 0; x < qRound(300 * dpr); ++x) {
                     const QColor c = img.pixelColor(x, y);
                     if (c.blue() > 60 && c.red() < 90 && c.green() < 90) {
                         ++rows;
@@ -108,7 +111,7 @@ class TestInfoWindow : public QObject {
             QVERIFY2(inkRows(line * lineHeight, (line + 1) * lineHeight) > 0,
                      qPrintable(QString::number(line)));
         for (int y = 2 * lineHeight; y < 6 * lineHeight; ++y)
-            for (int x = 0; x < 8; ++x)
+            for (int x = 0; x < qRound(8 * dpr); ++x)
                 QVERIFY(img.pixelColor(x, y).lightness() > 200);
     }
 
