@@ -16,7 +16,9 @@ constexpr double kLargest = 2;
 // In a page, around the windows: a little of the page shows, so that they do not touch
 // the browser's edges.
 constexpr QMargins kPageMargin{4, 4, 4, 4};
-constexpr double kSmallestOnPage = 0.25;
+// Never smaller than the program's own size: Qt draws widgets below a scale of 1 as at 1,
+// cut off. A phone's page is made wide enough instead (the page's layout viewport).
+constexpr double kSmallestOnPage = 1;
 constexpr double kLargestOnPage = 3;
 
 // The largest multiple of 0.05 at which client, inside frame, fits available; rounded

@@ -20,9 +20,9 @@ inline constexpr QMargins kFrameAllowance{10, 40, 10, 10};
 double largeScreenFactor(QSize available, QSize client, QMargins frame = kFrameAllowance);
 
 // The scale of the program in a browser's page of size page (in the page's own pixels):
-// the largest multiple of 0.05, between 0.25 and 3, at which a window whose client area is
-// client lies wholly inside the page with a small margin. Unlike a desktop's, it may be
-// smaller than 1: a phone's page is narrower than any window.
+// the largest multiple of 0.05, between 1 and 3, at which a window whose client area is
+// client lies wholly inside the page with a small margin. A page smaller than the program
+// is made larger by the page itself, which the browser then shows zoomed out.
 double pageFitFactor(QSize page, QSize client);
 
 // The screen the program opens on: the one under the mouse pointer, or the primary screen
