@@ -61,11 +61,19 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
             super().log_message(format, *args)
 
 
+class SiteServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        # A browser that closes a page while a file is still on its way is no fault.
+        if isinstance(sys.exc_info()[1], (BrokenPipeError, ConnectionResetError)):
+            return
+        super().handle_error(request, client_address)
+
+
 def main():
     site = sys.argv[1]
     port = int(sys.argv[2]) if len(sys.argv) > 2 else 0
     handler = functools.partial(SiteHandler, directory=site)
-    with http.server.ThreadingHTTPServer(("127.0.0.1", port), handler) as server:
+    with SiteServer(("127.0.0.1", port), handler) as server:
         print(f"http://127.0.0.1:{server.server_address[1]}/", flush=True)
         try:
             server.serve_forever()
