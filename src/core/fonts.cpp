@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QStringList>
 #include <initializer_list>
 
 #if QUIVELLE_OWN_FONT_CONFIGURATION
@@ -70,19 +71,25 @@ void useOwnFontConfiguration() {
 void useOwnFontConfiguration() {}
 #endif
 
-void registerFonts(const char *face, const char *embedded,
-                   std::initializer_list<const char *> files) {
-    for (const char *file : files)
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-    QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(embedded));
+// Loads the built-in faces and lets the family the screens ask for (face) stand for them,
+// under the family the font files give themselves: the web build's cut-down copies of a
+// font whose licence reserves its name carry another one.
+void registerFonts(const char *face, std::initializer_list<const char *> files) {
+    QString family;
+    for (const char *file : files) {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+        if (family.isEmpty() && id >= 0)
+            family = QFontDatabase::applicationFontFamilies(id).value(0);
+    }
+    if (!family.isEmpty())
+        QFont::insertSubstitution(QString::fromLatin1(face), family);
 }
 } // namespace
 
 void loadComicFonts() {
     static const bool loaded = [] {
         useOwnFontConfiguration();
-        registerFonts(kComicFace, "Comic Neue",
-                      {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"});
+        registerFonts(kComicFace, {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf"});
         return true;
     }();
     (void)loaded;
@@ -91,8 +98,8 @@ void loadComicFonts() {
 void loadProgramFonts() {
     loadComicFonts();
     static const bool loaded = [] {
-        registerFonts(kComicFace, "Comic Neue", {":/fonts/ComicNeue-Italic.otf"});
-        registerFonts(kArialFace, "Liberation Sans",
+        registerFonts(kComicFace, {":/fonts/ComicNeue-Italic.otf"});
+        registerFonts(kArialFace,
                       {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"});
         return true;
     }();
