@@ -18,7 +18,6 @@ namespace {
 const char *const kEntry[] = {"txtInsNum1", "txtInsDen1", "txtInsNum2", "txtInsDen2"};
 const char *const kHands[] = {"imgManoNum1", "imgManoDen1", "imgManoNum2", "imgManoDen2"};
 const char *const kOperands[] = {"txtNum1", "txtDen1", "txtNum2", "txtDen2"};
-} // namespace
 
 // A pupil at a pupil-entry screen, opened as the start menu opens it after "da te".
 class Pupil : public ExerciseDriver {
@@ -63,6 +62,7 @@ class Pupil : public ExerciseDriver {
         return true;
     }
 };
+} // namespace
 
 class TestPupilEntryScreen : public QObject {
     Q_OBJECT

@@ -4,11 +4,11 @@
 // Runs one test built for WebAssembly and exits with its exit status; ctest starts it as
 // the tests' emulator:
 //
-//   node run-test.mjs node|browser TEST.js [test arguments...]
+//   node run-test.mjs node|browser|browser-waits TEST.js [test arguments...]
 //
 // "node" runs a test without windows in node itself. "browser" runs a test that opens
 // windows in headless Chromium, on a page of its own served from 127.0.0.1, and passes its
-// output through.
+// output through; "browser-waits" one built to wait there (see tests/CMakeLists.txt).
 
 import fs from "node:fs";
 import { createRequire } from "node:module";
@@ -20,6 +20,14 @@ const [where, testJs, ...args] = process.argv.slice(2);
 const testName = path.basename(testJs, ".js");
 const testDir = path.dirname(path.resolve(testJs));
 
+// Qt Test ends every run with its totals: a test that waits and ends without them stopped
+// early (the runtime ended midway, say), whatever status it gave.
+let totalsSeen = false;
+function show(text) {
+  if (text.startsWith("Totals: ")) totalsSeen = true;
+  console.log(text);
+}
+
 async function inNode() {
   // Emscripten's loader prefers fetch() when there is one, which in node cannot read a
   // file: without it the loader reads the .wasm from the disk.
@@ -29,6 +37,8 @@ async function inNode() {
   return new Promise((resolve) => {
     factory({
       arguments: args,
+      print: show,
+      printErr: show,
       locateFile: (file) => path.join(testDir, file),
       quit: (status) => resolve(status),
       onAbort: () => resolve(134),
@@ -37,10 +47,15 @@ async function inNode() {
 }
 
 async function inBrowser() {
-  // A page for the test beside its files, loading it as the program's page does.
-  const page = `${testName}.test.html`;
+  // A test that waits (browser-waits) hands the browser its turn by unwinding main(),
+  // and at the first time the runtime calls quit() with no status of the test's: such a
+  // test holds the runtime alive and ends it when it is done, which calls onExit().
+  const endsWith = where === "browser-waits" ? "onExit" : "quit";
+  // A page for this run beside the test's files, loading it as the program's page does;
+  // one program holds several tests, which ctest may run side by side.
+  const page = `${testName}-${process.pid}.test.html`;
   fs.writeFileSync(path.join(testDir, page), `<!DOCTYPE html>
-<html><head><meta charset="utf-8"><style>html,body{margin:0;height:100%}
+<html><head><meta charset="utf-8"><link rel="icon" href="data:,"><style>html,body{margin:0;height:100%}
 #screen{position:fixed;inset:0}</style></head>
 <body><div id="screen"></div><script src="${testName}.js"></script><script>
 createQtAppInstance({
@@ -48,7 +63,7 @@ createQtAppInstance({
   arguments: ${JSON.stringify(args)},
   print: (text) => console.log(text),
   printErr: (text) => console.log(text),
-  quit: (status) => window.testFinished(status),
+  ${endsWith}: (status) => window.testFinished(status),
   onAbort: (text) => { console.log("aborted: " + text); window.testFinished(134); },
 }).catch((e) => { console.log("failed to start: " + e); window.testFinished(134); });
 </script></body></html>`);
@@ -65,18 +80,27 @@ createQtAppInstance({
     await tab.setViewport({ width: 1280, height: 900 });
     let finish;
     const finished = new Promise((resolve) => { finish = resolve; });
-    await tab.exposeFunction("testFinished", (status) => { if (process.env.QUIVELLE_RUN_DEBUG) console.log("finished with", JSON.stringify(status)); finish(status); });
-    tab.on("console", (message) => console.log(message.text()));
+    await tab.exposeFunction("testFinished", (status) => finish(status));
+    tab.on("console", (message) => show(message.text()));
     tab.on("requestfailed", (r) => console.log("request failed: " + r.url()));
     tab.on("response", (r) => { if (r.status() >= 400) console.log("not found: " + r.url()); });
     tab.on("pageerror", (error) => { console.log(`page error: ${error.message}`); finish(134); });
     await tab.goto(site.url + page);
-    return await finished;
+    const status = await finished;
+    // The test's last lines (its totals) may still be on their way from the page.
+    await new Promise((resolve) => setTimeout(resolve, 200));
+    return status;
   } finally {
     await browser.close();
     site.stop();
+    fs.rmSync(path.join(testDir, page), { force: true });
   }
 }
 
-const status = await (where === "browser" ? inBrowser() : inNode());
-process.exit(typeof status === "number" ? status : 1);
+let status = await (where === "node" ? inNode() : inBrowser());
+if (typeof status !== "number") status = 1;
+if (where === "browser-waits" && status === 0 && !totalsSeen) {
+  console.log("The test ended before its totals.");
+  status = 1;
+}
+process.exit(status);
