@@ -32,12 +32,14 @@ test: build
 # cross-built with mingw-w64 against a static Qt built once from Debian's source
 # (tools/build-windows-qt, about half an hour the first time); windows-test runs the tests
 # under Wine, on an X display of their own for those that open real Windows windows.
-windows:
+windows: configure
 	@tools/install-deps.sh ninja-build g++-mingw-w64-x86-64-posix wine wine64 nsis wixl msitools \
 	  xz-utils xvfb xauth
+	cmake --build $(BUILD) --target icon_pixels
 	qt=$$(tools/build-windows-qt) && \
 	  { test -f $(WINDOWS_BUILD)/CMakeCache.txt || "$$qt/bin/qt-cmake" -S . -B $(WINDOWS_BUILD) -G Ninja \
-	      -DCMAKE_BUILD_TYPE=Release -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake; }
+	      -DCMAKE_BUILD_TYPE=Release -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	      -DQUIVELLE_HOST_ICON_PIXELS=$(CURDIR)/$(BUILD)/assets/icon_pixels; }
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 windows-test: windows
