@@ -9,6 +9,7 @@
 #include "desktop_children.h"
 #include "start_layout.h"
 
+#include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,11 +115,23 @@ class TestClassroomDesktop : public QObject {
         QVERIFY2(!display.isEmpty(), log.constData());
         env_.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + display);
         windowManager_ = startChild(QStringLiteral("openbox"), {}, env_);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            x(QStringLiteral("xprop"),
-              {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QStringLiteral("window id")),
-            30000);
+        const auto managed = [&] {
+            return x(QStringLiteral("xprop"),
+                     {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                .contains(QStringLiteral("window id"));
+        };
+        QElapsedTimer waited;
+        waited.start();
+        bool up = managed();
+        for (QDeadlineTimer deadline(30000); !up && !deadline.hasExpired(); up = managed())
+            QTest::qWait(50);
+        // Should it not come up, what it said and whether it still runs tell why.
+        QVERIFY2(up, qPrintable(QStringLiteral("after %1 ms the window manager %2; it said: %3")
+                                    .arg(waited.elapsed())
+                                    .arg(windowManager_->state() == QProcess::Running
+                                             ? QStringLiteral("runs")
+                                             : QStringLiteral("has ended"))
+                                    .arg(QString::fromLocal8Bit(windowManager_->readAll()))));
     }
 
     void cleanupTestCase() {
