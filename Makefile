@@ -74,13 +74,14 @@ web-test: web
 	tools/web/check-browsers $(WEB_BUILD)/site $(WEB_BUILD)/shots
 
 # Time to the start menu's first draw in headless Chromium, against a bare Qt window built
-# the same way, loaded alternately in one browser run.
+# the same way, loaded alternately in one browser run, ROUNDS times each.
+ROUNDS ?= 21
 web-bench: web
 	cd $(WEB_BUILD) && EMSDK=$$(../tools/build-web-qt --emsdk) EMSDK_PYTHON=/usr/bin/python3 \
 	  NODE_PATH=/usr/share/nodejs cmake --build . --target bare_window
 	python3 tools/web/assemble-site.py $(WEB_BUILD)/bare-site packaging/web \
 	  $(WEB_BUILD)/bench/bare_window.js $(WEB_BUILD)/bench/bare_window.wasm assets/icons LICENSES
-	node tools/web/start-bench.mjs $(WEB_BUILD)/site $(WEB_BUILD)/bare-site 21
+	node tools/web/start-bench.mjs $(WEB_BUILD)/site $(WEB_BUILD)/bare-site $(ROUNDS)
 
 # The classroom desktop test drives the program from outside, through an X server and a
 # window manager of its own; it runs in make test. In CI's sanitizer run its window manager
