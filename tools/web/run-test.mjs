@@ -20,8 +20,9 @@ const [where, testJs, ...args] = process.argv.slice(2);
 const testName = path.basename(testJs, ".js");
 const testDir = path.dirname(path.resolve(testJs));
 
-// Qt Test ends every run with its totals: a test that waits and ends without them stopped
-// early (the runtime ended midway, say), whatever status it gave.
+// Qt Test ends every run with its totals: a test that waits (all of them Qt Test programs,
+// their output read from the page) and ends without them stopped early, whatever status
+// it gave.
 let totalsSeen = false;
 function show(text) {
   if (text.startsWith("Totals: ")) totalsSeen = true;
@@ -37,8 +38,6 @@ async function inNode() {
   return new Promise((resolve) => {
     factory({
       arguments: args,
-      print: show,
-      printErr: show,
       locateFile: (file) => path.join(testDir, file),
       quit: (status) => resolve(status),
       onAbort: () => resolve(134),
@@ -47,9 +46,9 @@ async function inNode() {
 }
 
 async function inBrowser() {
-  // A test that waits (browser-waits) hands the browser its turn by unwinding main(),
-  // and at the first time the runtime calls quit() with no status of the test's: such a
-  // test holds the runtime alive and ends it when it is done, which calls onExit().
+  // A test that waits (browser-waits) hands the browser its turn by unwinding main(), and
+  // the first time it does the runtime calls quit() with a status that is not the test's.
+  // Such a test holds the runtime alive and ends it when it is done, which calls onExit().
   const endsWith = where === "browser-waits" ? "onExit" : "quit";
   // A page for this run beside the test's files, loading it as the program's page does;
   // one program holds several tests, which ctest may run side by side.
