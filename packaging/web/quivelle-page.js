@@ -37,14 +37,23 @@
       "Caricamento del programma… " + percent + "%";
   }
 
-  // Reads the program while counting its bytes. Servers that compress it on the way say
-  // its compressed length, so the count is measured against the size the build wrote.
-  async function fetchProgram() {
+  // Compiles the program while it arrives, counting its bytes for the loading bar. Servers
+  // that compress it on the way say its compressed length, so the count is measured
+  // against the size the build wrote. The browser compiles from a copy of the response
+  // that keeps its address, which also lets it keep the compiled code for the next start.
+  async function compileProgram() {
     const response = await fetch("quivelle.wasm");
     if (!response.ok)
       throw new Error("quivelle.wasm: " + response.status);
-    if (!response.body || !response.body.getReader)
-      return new Uint8Array(await response.arrayBuffer());
+    if (!response.body || !response.body.getReader) {
+      setProgress(1);
+      return WebAssembly.compile(await response.arrayBuffer());
+    }
+    const streaming = typeof WebAssembly.compileStreaming === "function" &&
+                      /^application\/wasm\b/.test(response.headers.get("Content-Type") || "");
+    const compiled = streaming ? WebAssembly.compileStreaming(response.clone()) : null;
+    // Its failure is taken up once the bytes are counted, not reported as unhandled.
+    compiled?.catch(() => {});
     const reader = response.body.getReader();
     const parts = [];
     let received = 0;
@@ -52,17 +61,20 @@
       const { done, value } = await reader.read();
       if (done)
         break;
-      parts.push(value);
+      if (!streaming)
+        parts.push(value);
       received += value.length;
       setProgress(received / programBytes);
     }
+    if (compiled)
+      return compiled;
     const bytes = new Uint8Array(received);
     let at = 0;
     for (const part of parts) {
       bytes.set(part, at);
       at += part.length;
     }
-    return bytes;
+    return WebAssembly.compile(bytes);
   }
 
   function loadScript(src) {
@@ -92,8 +104,7 @@
     document.documentElement.dataset.state = "loading";
     let module;
     try {
-      const [bytes] = await Promise.all([fetchProgram(), loadScript("quivelle.js")]);
-      module = await WebAssembly.compile(bytes);
+      [module] = await Promise.all([compileProgram(), loadScript("quivelle.js")]);
     } catch (error) {
       unsupported("Il programma non è arrivato: " + error.message);
       return;
