@@ -21,13 +21,21 @@
     document.documentElement.dataset.state = "unsupported";
   }
 
-  function missingFeature() {
-    if (typeof WebAssembly !== "object" || typeof WebAssembly.instantiate !== "function")
-      return "Manca WebAssembly.";
+  function hasWebAssembly() {
+    return typeof WebAssembly === "object" && typeof WebAssembly.instantiate === "function";
+  }
+
+  // Creating a context is the only sure test, and a slow one where the browser draws in
+  // software: it is made while the program arrives, and let go at once.
+  function hasWebGL() {
     const canvas = document.createElement("canvas");
-    if (!canvas.getContext("webgl2") && !canvas.getContext("webgl"))
-      return "Manca WebGL.";
-    return null;
+    const context = canvas.getContext("webgl2") || canvas.getContext("webgl");
+    if (!context)
+      return false;
+    const lose = context.getExtension("WEBGL_lose_context");
+    if (lose)
+      lose.loseContext();
+    return true;
   }
 
   function setProgress(fraction) {
@@ -41,8 +49,8 @@
   // that compress it on the way say its compressed length, so the count is measured
   // against the size the build wrote. The browser compiles from a copy of the response
   // that keeps its address, which also lets it keep the compiled code for the next start.
-  async function compileProgram() {
-    const response = await fetch("quivelle.wasm");
+  async function compileProgram(signal) {
+    const response = await fetch("quivelle.wasm", { signal });
     if (!response.ok)
       throw new Error("quivelle.wasm: " + response.status);
     if (!response.body || !response.body.getReader) {
@@ -95,16 +103,23 @@
   }
 
   async function start() {
-    const missing = missingFeature();
-    if (missing) {
-      unsupported(missing);
+    if (!hasWebAssembly()) {
+      unsupported("Manca WebAssembly.");
       return;
     }
     show("loading");
     document.documentElement.dataset.state = "loading";
+    const download = typeof AbortController === "function" ? new AbortController() : null;
+    const arriving = Promise.all([compileProgram(download?.signal), loadScript("quivelle.js")]);
+    if (!hasWebGL()) {
+      download?.abort();
+      arriving.catch(() => {});
+      unsupported("Manca WebGL.");
+      return;
+    }
     let module;
     try {
-      [module] = await Promise.all([compileProgram(), loadScript("quivelle.js")]);
+      [module] = await arriving;
     } catch (error) {
       unsupported("Il programma non è arrivato: " + error.message);
       return;

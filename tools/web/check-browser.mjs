@@ -382,6 +382,21 @@ async function main() {
       await waitForWindow(served, "frmStart");
       checks.expect("a server that sends the program with another type still starts it", true, "");
       await plain.close();
+
+      // A browser that cannot draw with WebGL is told so in Italian, not left loading.
+      const noWebGL = await browser.newPage();
+      await noWebGL.evaluateOnNewDocument(() => {
+        const getContext = HTMLCanvasElement.prototype.getContext;
+        HTMLCanvasElement.prototype.getContext = function (type, ...rest) {
+          return /webgl/.test(type) ? null : getContext.call(this, type, ...rest);
+        };
+      });
+      await noWebGL.goto(site.url);
+      await waitForState(noWebGL, "unsupported", 10000);
+      const told = await noWebGL.evaluate(() => document.getElementById("unsupported").innerText);
+      checks.expect("without WebGL the page says what is missing", /Manca WebGL\./.test(told),
+                    told.replace(/\s+/g, " ").trim());
+      await noWebGL.close();
     }
   } catch (error) {
     checks.expect("the pupil's walk through the program", false, error.message);
