@@ -47,8 +47,8 @@
 
   // Compiles the program while it arrives, counting its bytes for the loading bar. Servers
   // that compress it on the way say its compressed length, so the count is measured
-  // against the size the build wrote. The browser compiles from a copy of the response
-  // that keeps its address, which also lets it keep the compiled code for the next start.
+  // against the size the build wrote. The browser compiles from a copy of the response;
+  // served with another type than application/wasm, the program is compiled once whole.
   async function compileProgram(signal) {
     const response = await fetch("quivelle.wasm", { signal });
     if (!response.ok)
