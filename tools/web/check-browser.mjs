@@ -184,12 +184,11 @@ async function firstExercise(page, recorder) {
 function markCueTimes() {
   const marks = { released: [], started: [] };
   globalThis.quivelleCueMarks = marks;
-  const epochNow = () => performance.timeOrigin + performance.now();
   addEventListener("pointerup", (e) => marks.released.push(performance.timeOrigin + e.timeStamp),
                    { capture: true });
   const start = AudioBufferSourceNode.prototype.start;
   AudioBufferSourceNode.prototype.start = function (...args) {
-    marks.started.push(epochNow());
+    marks.started.push(performance.timeOrigin + performance.now());
     marks.latency = { base: this.context.baseLatency, output: this.context.outputLatency };
     return start.apply(this, args);
   };
@@ -205,7 +204,9 @@ async function clickToSound(page, recorder, samples) {
   await clickText(page, "Avvio", "frmAdd");
   await sleep(1500);
   const key = findControl(await controlsOf(page), "1", "frmAdd");
+  const epoch = (t) => performance.timeOrigin + t;
   const times = [];
+  let marks = null;
   for (let i = 0; i < samples; ++i) {
     await sleep(400 + Math.random() * 100);
     const at = performance.now();
@@ -214,8 +215,7 @@ async function clickToSound(page, recorder, samples) {
     const heard = recorder.firstSoundAfter(at);
     if (heard === null)
       continue;
-    const epoch = (t) => performance.timeOrigin + t;
-    const marks = await page.evaluate(() => globalThis.quivelleCueMarks);
+    marks = await page.evaluate(() => globalThis.quivelleCueMarks);
     const released = marks?.released.find((t) => t >= epoch(at));
     const started = marks?.started.find((t) => t >= (released ?? epoch(at)));
     times.push({ total: heard - at, toPage: released - epoch(at), inProgram: started - released,
@@ -223,7 +223,7 @@ async function clickToSound(page, recorder, samples) {
   }
   await clickText(page, "Esci", "frmAdd");
   await waitForWindow(page, "frmStart");
-  const latency = (await page.evaluate(() => globalThis.quivelleCueMarks))?.latency;
+  const latency = marks?.latency;
   if (latency)
     console.log(`the page's audio: base latency ${(latency.base * 1000).toFixed(1)} ms, ` +
                 `output latency ${(latency.output * 1000).toFixed(1)} ms`);
